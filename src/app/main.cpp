@@ -1,0 +1,14 @@
+// Quenmar Parvix: an 8085 program editor, assembler, disassembler and
+// simulator for use with a trainer board on a serial port.
+#include <QApplication>
+
+#include "ui/editor/shell.h"
+
+int main(int argc, char* argv[]) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName("Quenmar Parvix");
+  QApplication::setOrganizationName("Quenmar");
+  parvix::ui::Shell shell;
+  shell.Start();
+  return QApplication::exec();
+}

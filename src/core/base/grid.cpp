@@ -1,0 +1,104 @@
+#include "base/grid.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace parvix {
+
+namespace {
+const Cell kEmptyCell{};
+}
+
+Grid::Grid(int cols, int rows) : cols_(cols) { rows_.assign(rows, EmptyRow()); }
+
+const Cell& Grid::At(int row, int col) const {
+  return ValidCell(row, col) ? rows_[row][col] : kEmptyCell;
+}
+
+const std::string& Grid::Text(int row, int col) const { return At(row, col).text; }
+Color Grid::BackColor(int row, int col) const { return At(row, col).back; }
+Color Grid::ForeColor(int row, int col) const { return At(row, col).fore; }
+
+Cell* Grid::Mutable(int row, int col) {
+  return ValidCell(row, col) ? &rows_[row][col] : nullptr;
+}
+
+void Grid::SetText(int row, int col, std::string text) {
+  Cell* cell = Mutable(row, col);
+  if (cell == nullptr || cell->text == text) return;
+  cell->text = std::move(text);
+  Changed(row, col);
+}
+
+void Grid::SetBackColor(int row, int col, Color color) {
+  Cell* cell = Mutable(row, col);
+  if (cell == nullptr || cell->back == color) return;
+  cell->back = color;
+  Changed(row, col);
+}
+
+void Grid::SetForeColor(int row, int col, Color color) {
+  Cell* cell = Mutable(row, col);
+  if (cell == nullptr || cell->fore == color) return;
+  cell->fore = color;
+  Changed(row, col);
+}
+
+void Grid::SetColors(int row, int col, Color back, Color fore) {
+  Cell* cell = Mutable(row, col);
+  if (cell == nullptr || (cell->back == back && cell->fore == fore)) return;
+  cell->back = back;
+  cell->fore = fore;
+  Changed(row, col);
+}
+
+void Grid::SetRow(int row, std::vector<Cell> cells) {
+  if (row < 0 || row >= Rows()) return;
+  cells.resize(cols_);
+  rows_[row] = std::move(cells);
+  for (int c = 0; c < cols_; ++c) Changed(row, c);
+}
+
+void Grid::SetRows(int count) {
+  count = std::max(count, 0);
+  int old = Rows();
+  if (count > old) {
+    InsertRows(old, count - old);
+  } else if (count < old) {
+    RemoveRows(count, old - count);
+  }
+}
+
+void Grid::InsertRows(int at, int count) {
+  if (count <= 0) return;
+  at = std::clamp(at, 0, Rows());
+  if (observer_ != nullptr) observer_->BeginInsertRows(at, count);
+  rows_.insert(rows_.begin() + at, static_cast<size_t>(count), EmptyRow());
+  if (observer_ != nullptr) observer_->EndInsertRows();
+}
+
+void Grid::RemoveRows(int at, int count) {
+  if (at < 0 || at >= Rows()) return;
+  count = std::min(count, Rows() - at);
+  if (count <= 0) return;
+  if (observer_ != nullptr) observer_->BeginRemoveRows(at, count);
+  rows_.erase(rows_.begin() + at, rows_.begin() + at + count);
+  if (observer_ != nullptr) observer_->EndRemoveRows();
+  row = std::min(row, std::max(Rows() - 1, 0));
+}
+
+void Grid::ClearCells() {
+  if (observer_ != nullptr) observer_->BeginReset();
+  for (auto& r : rows_) std::fill(r.begin(), r.end(), Cell{});
+  if (observer_ != nullptr) observer_->EndReset();
+}
+
+void Grid::Reset(std::vector<std::vector<Cell>> rows) {
+  if (observer_ != nullptr) observer_->BeginReset();
+  rows_ = std::move(rows);
+  for (auto& r : rows_) r.resize(cols_);
+  row = std::min(row, std::max(Rows() - 1, 0));
+  if (observer_ != nullptr) observer_->EndReset();
+}
+
+}  // namespace parvix

@@ -1,0 +1,83 @@
+// A grid of text cells with per-cell colours: the program table, its hidden
+// companion tables and the clipboard are all grids. Every change is announced
+// to an optional observer so that a view can update exactly the rows and cells
+// that changed (inserted, removed, changed) instead of redrawing everything.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "base/colors.h"
+
+namespace parvix {
+
+class GridObserver {
+ public:
+  virtual ~GridObserver() = default;
+  virtual void BeginInsertRows(int first, int count) = 0;
+  virtual void EndInsertRows() = 0;
+  virtual void BeginRemoveRows(int first, int count) = 0;
+  virtual void EndRemoveRows() = 0;
+  virtual void CellChanged(int row, int col) = 0;
+  virtual void BeginReset() = 0;
+  virtual void EndReset() = 0;
+};
+
+struct Cell {
+  std::string text;
+  Color back = kGridBackColor;
+  Color fore = kGridForeColor;
+};
+
+class Grid {
+ public:
+  Grid(int cols, int rows = 0);
+
+  int Rows() const { return static_cast<int>(rows_.size()); }
+  int Cols() const { return cols_; }
+
+  // Cell access. Reads out of range give an empty cell; writes out of range
+  // are ignored, so a stale row number can never corrupt the table.
+  const std::string& Text(int row, int col) const;
+  void SetText(int row, int col, std::string text);
+  Color BackColor(int row, int col) const;
+  Color ForeColor(int row, int col) const;
+  void SetBackColor(int row, int col, Color color);
+  void SetForeColor(int row, int col, Color color);
+  void SetColors(int row, int col, Color back, Color fore);
+  const Cell& At(int row, int col) const;
+  // Replaces a whole row's cells (texts and colours) at once.
+  void SetRow(int row, std::vector<Cell> cells);
+  const std::vector<Cell>& Row(int row) const { return rows_[row]; }
+  bool ValidCell(int row, int col) const {
+    return row >= 0 && row < Rows() && col >= 0 && col < cols_;
+  }
+
+  // Row count changes. Growing appends empty rows, shrinking cuts the end.
+  void SetRows(int count);
+  void InsertRows(int at, int count);
+  void RemoveRows(int at, int count);
+  // Empties every cell and resets its colours, keeping the row count.
+  void ClearCells();
+  // Replaces all rows at once (a whole new table: open, disassembly).
+  void Reset(std::vector<std::vector<Cell>> rows);
+
+  // The grid's current cell.
+  int row = 0;
+  int col = 0;
+
+  void SetObserver(GridObserver* observer) { observer_ = observer; }
+
+ private:
+  std::vector<Cell> EmptyRow() const { return std::vector<Cell>(cols_); }
+  Cell* Mutable(int row, int col);
+  void Changed(int row, int col) {
+    if (observer_ != nullptr) observer_->CellChanged(row, col);
+  }
+
+  int cols_;
+  std::vector<std::vector<Cell>> rows_;
+  GridObserver* observer_ = nullptr;
+};
+
+}  // namespace parvix

@@ -1,0 +1,83 @@
+// The one door from the core to the platform. The core never touches a
+// window system, file dialog, clock or device directly: it asks its Host.
+// The Qt layer implements this for the real program; tests use a scripted
+// FakeHost that answers message boxes and file dialogs and fires timers by hand.
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace parvix {
+
+// Message-box styles, numbered as the system numbers them (buttons + icon).
+enum MsgBoxStyle : int {
+  kMsgCritical = 16,             // OK, critical icon: errors
+  kMsgOkCancelQuestion = 33,     // OK, Cancel, question icon: the quit question
+  kMsgYesNoCancelQuestion = 35,  // Yes, No, Cancel, question icon: save changes?
+  kMsgYesNoQuestion = 36,        // Yes, No, question icon: the label questions
+  kMsgInformation = 64,          // OK, information icon: notices
+  kMsgOkCancelInformation = 65,  // OK, Cancel, information icon: confirmations
+};
+
+// Button codes a message box returns.
+enum MsgBoxAnswer : int { kAnswerOk = 1, kAnswerCancel = 2, kAnswerYes = 6, kAnswerNo = 7 };
+
+// Common file dialog request. The filter uses the system's "Text|*.ext" form.
+struct FileDialogRequest {
+  std::string filter;
+  std::string title;
+  int flags = 0;          // the system's dialog flags (&H1804 open, &H1806 save)
+  std::string fileName;   // name proposed in the dialog
+};
+
+// What the user picked: the full path and the bare file name (the title).
+struct FileChoice {
+  std::string path;
+  std::string title;
+};
+
+// The one-shot timers of all windows. Starting a running timer restarts it.
+enum class TimerId {
+  OpenTimer,        // start-up window: 20 ms hand-over to the main window
+  StartupTimer,     // main window: 10 ms focus to the number panel's Accept
+  AddressTimer,     // main window: address assignment step
+  SimulationTimer,  // main window: hand-over to the watch window
+  DownloadTimer,
+  UploadTimer,
+  PrintTimer,
+  DisassemblyTimer,
+  EquivalentsTimer,  // equivalents window: 20 ms focus after a row is picked
+  Count
+};
+
+enum class WindowId { Startup, Main, Watch, Equivalents, Disassembly, PrintInformation };
+
+enum class Pointer { Default, Hourglass };
+
+class Host {
+ public:
+  virtual ~Host() = default;
+
+  // Shows a message box titled with the application's name; returns the button code.
+  virtual int MsgBox(const std::string& text, int style) = 0;
+
+  // File dialogs; nothing for Cancel.
+  virtual std::optional<FileChoice> ShowOpenDialog(const FileDialogRequest& request) = 0;
+  virtual std::optional<FileChoice> ShowSaveDialog(const FileDialogRequest& request) = 0;
+
+  // One-shot timers; the host calls the owning model's TimerFired(id) once.
+  virtual void StartTimer(TimerId id, int intervalMs) = 0;
+  virtual void StopTimer(TimerId id) = 0;
+
+  // Windows owned by the application.
+  virtual void ShowWindow(WindowId id) = 0;
+  virtual void CloseWindow(WindowId id) = 0;
+  virtual void SetWindowEnabled(WindowId id, bool enabled) = 0;
+
+  virtual void SetPointer(Pointer pointer) = 0;
+
+  // The run ends: the main window has been unloaded.
+  virtual void EndRun() = 0;
+};
+
+}  // namespace parvix

@@ -1,0 +1,221 @@
+// The entry-state machine: ControlTransfer with its menu rules and panels,
+// the common Esc cancel, the entry-mode toggle and the tips toggle.
+#include "editor/programming_panel.h"
+#include "tables/prompts.h"
+
+namespace parvix {
+
+int ProgrammingPanel::IdleState() const {
+  return Menu.EntryMode.caption == "Data &Mode" ? ProgramState : DataState;
+}
+
+void ProgrammingPanel::ControlTransfer(int NextState) {
+  EntryState = NextState;
+  FileMenuStatus(true);
+  EditMenuStatus(true);
+  ToolMenuStatus(true);
+
+  auto hideToolPanels = [this] {
+    Data.DataStatus(false);
+    Numbers.NumberStatus(false);
+    Registers.RegisterStatus(false);
+    Labels.LabelStatus(false);
+    Variables.XXStatus(false);
+    Find.FindStatus(false);
+    Place.PlaceStatus(false);
+    Replace.ReplaceStatus(false);
+    Comments.CommentStatus(false);
+    PrintComment.PrintCommentStatus(false);
+  };
+  auto showOperandPanel = [this] {
+    Instructions.InstructionStatus(false);
+    Data.DataStatus(false);
+  };
+
+  switch (EntryState) {
+    case ProgramState:
+      SavedLineFlag = false;
+      Instructions.InstructionStatus(true);
+      Table1Setting = 0;
+      Table1.row = CursorRow;
+      hideToolPanels();
+      SelectionStartRow = SelectionEndRow = CursorRow;
+      UpdateOrigins();
+      break;
+    case DataState:
+      SavedLineFlag = false;
+      Table1Setting = 0;
+      Table1.row = CursorRow;
+      hideToolPanels();
+      SelectionStartRow = SelectionEndRow = CursorRow;
+      Instructions.InstructionStatus(false);
+      Data.DataStatus(true);
+      UpdateOrigins();
+      break;
+    case ByteState:
+    case MviByteState:
+    case FindVariableState:
+    case ReplaceVariableState:
+      showOperandPanel();
+      Variables.XXStatus(true);
+      break;
+    case WordState:
+    case RstState:
+    case EditOriginState:
+    case EquivalentAddressState:
+    case NewOriginState:
+      showOperandPanel();
+      Numbers.NumberStatus(true);
+      break;
+    case RegisterState:
+    case PairState:
+    case LxiPairState:
+    case MovDestState:
+    case MovSourceState:
+    case StackPairState:
+    case LdaxPairState:
+    case MviRegisterState:
+      showOperandPanel();
+      Registers.RegisterStatus(true);
+      break;
+    case LabelState:
+    case LxiLabelState:
+      showOperandPanel();
+      Labels.LabelStatus(true);
+      break;
+    case PlaceState:
+      showOperandPanel();
+      Place.PlaceStatus(true);
+      break;
+    case PlaceRowState:
+      Place.PrimeAcceptButton();
+      break;
+    case CommentState:
+    case CommentRowState:
+      showOperandPanel();
+      Comments.CommentStatus(true);
+      break;
+    case FindLabelState:
+      showOperandPanel();
+      Find.FindStatus(true);
+      break;
+    case ReplaceLabelState:
+      showOperandPanel();
+      Table1Setting = 1;
+      Replace.ReplaceStatus(true);
+      break;
+    case ReplaceLabelRowState:
+      Replace.PrimeAcceptButton();
+      break;
+    case DeleteLabelsState:
+      showOperandPanel();
+      break;
+    case PrintCommentState:
+      PrintComment.PrintCommentStatus(true);
+      break;
+    default:  // 18, 21, 26, 30, 34: no panel change
+      break;
+  }
+  // Last, so that it replaces any text a panel procedure wrote; a panel that
+  // returned to the idle state itself leaves the idle prompt here.
+  TipsLabel.text = TipsListItem(EntryState);
+}
+
+void ProgrammingPanel::FileMenuStatus(bool Status) {
+  Menu.FileMenu.enabled = Status;
+  if (!Status) return;
+  const bool idle = IsIdle(EntryState);
+  for (MenuEntry* item : {&Menu.NewFileMenu, &Menu.OpenFile, &Menu.SaveFile, &Menu.SaveAsFile,
+                          &Menu.AssembleFile, &Menu.DownloadFile, &Menu.DisassembleFile,
+                          &Menu.UploadFile, &Menu.PrintOptions, &Menu.PrintFile, &Menu.QuitFile}) {
+    item->enabled = idle;
+  }
+}
+
+void ProgrammingPanel::EditMenuStatus(bool Status) {
+  Menu.EditMenu.enabled = Status;
+  if (!Status) return;
+  const bool idle = IsIdle(EntryState);
+  for (MenuEntry* item : {&Menu.CutEdit, &Menu.CopyEdit, &Menu.DeleteEdit, &Menu.FindEdit,
+                          &Menu.ReplaceEdit}) {
+    item->enabled = idle;
+  }
+  Menu.PasteEdit.enabled = idle && EditTable.Rows() > 0;
+}
+
+void ProgrammingPanel::ToolMenuStatus(bool Status) {
+  Menu.ToolsMenu.enabled = Status;
+  if (!Status) return;
+  const bool idle = IsIdle(EntryState);
+  for (MenuEntry* item : {&Menu.PlaceLabelTool, &Menu.DeleteLabels, &Menu.DeleteUnusedLabels,
+                          &Menu.CommentsTool, &Menu.AssignAddress, &Menu.EqtOption,
+                          &Menu.EntryMode}) {
+    item->enabled = idle;
+  }
+}
+
+void ProgrammingPanel::TableStatus(bool Status) { Table1Enabled = Status; }
+
+void ProgrammingPanel::TableCancelButton_Click() {
+  // Undo the marks of the running tool.
+  switch (EntryState) {
+    case PlaceState:
+    case PlaceRowState:
+      Table1.SetColors(TargetRow, kLabelColumn, kGridBackColor, kGridForeColor);
+      break;
+    case CommentRowState:
+      Table1.SetBackColor(Table1.row, kCommentColumn,
+                          IsOriginRow(TargetRow) ? kOriginGrey : kGridBackColor);
+      break;
+    case FindLabelState:
+    case ReplaceLabelState:
+    case ReplaceLabelRowState:
+      for (int r = 0; r < Table1.Rows(); ++r) {
+        const std::string& label = Table1.Text(r, kLabelColumn);
+        if (!label.empty() && label != "Origin") {
+          Table1.SetColors(r, kLabelColumn, kGridBackColor, kGridForeColor);
+        }
+        if (!StringTable.Text(r, 0).empty() && Table1.Text(r, kOpcodeColumn).size() == 12) {
+          Table1.SetColors(r, kMnemonicColumn, kGridBackColor, kGridForeColor);
+        }
+      }
+      break;
+    case FindVariableState:
+    case ReplaceVariableState:
+    case ReplaceVariableRowState:
+      for (int r = 0; r < Table1.Rows(); ++r) {
+        if (!StringTable.Text(r, 0).empty() && Table1.Text(r, kOpcodeColumn).size() == 7) {
+          Table1.SetColors(r, kMnemonicColumn, kGridBackColor, kGridForeColor);
+        }
+      }
+      break;
+    case DeleteLabelsState:
+      UpdateLabels();
+      break;
+    default:
+      break;
+  }
+  if (PortOpenFlag) ClosePort();
+  if (SavedLineFlag) {
+    for (int c = 0; c < 5; ++c) Table1.SetText(CursorRow, c, SavedLine[c]);
+    StringTable.SetText(CursorRow, 0, SavedLine[5]);
+  }
+  ControlTransfer(IdleState());
+  NextLine(CursorRow);
+}
+
+void ProgrammingPanel::EntryMode_Click() {
+  if (Menu.EntryMode.caption != "Program &Mode") {
+    Menu.EntryMode.caption = "Program &Mode";
+    ControlTransfer(DataState);
+  } else {
+    Menu.EntryMode.caption = "Data &Mode";
+    ControlTransfer(ProgramState);
+  }
+}
+
+void ProgrammingPanel::ClosePort() { PortOpenFlag = false; }
+
+void ProgrammingPanel::TipsOption_Click() { TipsBox.visible = !TipsBox.visible; }
+
+}  // namespace parvix

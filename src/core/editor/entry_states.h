@@ -1,0 +1,49 @@
+// The entry states of the main window: one number decides which input panel
+// is shown, which menu items are enabled and what the tips line says.
+#pragma once
+
+namespace parvix {
+
+enum EntryStates : int {
+  ProgramState = 1,
+  ByteState = 2,
+  RegisterState = 3,
+  LabelState = 4,
+  PairState = 5,
+  WordState = 6,
+  LxiPairState = 7,
+  LxiLabelState = 8,
+  MovDestState = 9,
+  MovSourceState = 10,
+  StackPairState = 11,
+  RstState = 12,
+  LdaxPairState = 13,
+  MviRegisterState = 14,
+  MviByteState = 15,
+  PlaceState = 16,
+  PlaceRowState = 17,
+  RepositionState = 18,
+  CommentState = 19,
+  CommentRowState = 20,
+  EditState = 21,
+  FindLabelState = 22,
+  ReplaceLabelState = 23,
+  ReplaceLabelRowState = 24,
+  EditOriginState = 25,
+  EquivalentState = 26,
+  EquivalentAddressState = 27,
+  NewOriginState = 28,
+  DataState = 29,
+  LabelDeleteState = 30,
+  DeleteLabelsState = 31,
+  FindVariableState = 32,
+  ReplaceVariableState = 33,
+  ReplaceVariableRowState = 34,
+  PrintCommentState = 35,
+};
+
+constexpr bool IsIdle(int state) { return state == ProgramState || state == DataState; }
+
+enum FileStates : int { FileNew = 1, FileOpened = 2, FileSaved = 3, FileDisassembled = 4 };
+
+}  // namespace parvix

@@ -1,0 +1,50 @@
+// The number keypad: sixteen hex keys, the keyed value, and Accept. It keys
+// origin addresses (four digits shifted in from the right) and restart numbers.
+#pragma once
+
+#include <array>
+
+#include "base/controls.h"
+
+namespace parvix {
+
+class ProgrammingPanel;
+
+class NumberKeypad {
+ public:
+  explicit NumberKeypad(ProgrammingPanel& w);
+
+  Control NumberBox;
+  std::array<Control, 16> NUM;
+  Control NumberLabel;         // the value being keyed
+  Control DataTypeLabel;       // "Address" or "Number"
+  Control NumberAcceptButton;
+  Control NumberFocusButton;   // takes typed restart digits
+
+  void NumberStatus(bool Status);
+  void NUM_Click(int Index);
+  void NumberAcceptButton_Click();
+  // Typed characters: hex digits key the address.
+  void NumberAcceptButton_KeyPress(char KeyAscii);
+  // Typed characters in the restart state: "0" to "7".
+  void NumberFocusButton_KeyPress(char KeyAscii);
+  // Focus timer: the Accept button of the panel that is up gets the focus.
+  void StartupTimer_Timer();
+
+  template <class F>
+  void VisitControls(F&& f) {
+    f("NumberBox", NumberBox);
+    for (int i = 0; i < 16; ++i) f(IndexedName("NUM", i), NUM[i]);
+    f("NumberLabel", NumberLabel);
+    f("DataTypeLabel", DataTypeLabel);
+    f("NumberAcceptButton", NumberAcceptButton);
+    f("NumberFocusButton", NumberFocusButton);
+  }
+
+ private:
+  void AcceptNewOrigin();
+  void AcceptEditedOrigin();
+  ProgrammingPanel& w_;
+};
+
+}  // namespace parvix

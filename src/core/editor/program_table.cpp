@@ -1,0 +1,124 @@
+// Row primitives of the program table, the write mode and the new program.
+#include <algorithm>
+
+#include "editor/programming_panel.h"
+
+namespace parvix {
+
+namespace {
+constexpr int kMinimumRows = 32;
+constexpr int kRowsBeyond = 10;  // rows kept below the row being written
+}  // namespace
+
+void ProgrammingPanel::AddRows(int RowNumber) {
+  if (RowNumber < Table1.Rows() - kRowsBeyond) return;
+  const int rows = std::max(RowNumber + kRowsBeyond, kMinimumRows);
+  Table1.SetRows(rows);
+  StringTable.SetRows(rows);
+}
+
+void ProgrammingPanel::InsertLine(int StartRow, int Lines) {
+  if (Lines <= 0) return;
+  if (CursorRow >= StartRow) CursorRow += Lines;
+  Table1.InsertRows(StartRow, Lines);
+  StringTable.InsertRows(StartRow, Lines);
+  UsedRowCount += Lines;
+}
+
+void ProgrammingPanel::NextLine(int NextRow) {
+  if (CursorRow >= Table1.Rows()) CursorRow = Table1.Rows() - 1;
+  Table1.SetColors(CursorRow, kMnemonicColumn, kGridBackColor, kGridForeColor);
+  if (NextRow >= UsedRowCount) AddRows(NextRow);
+  if (IsOriginRow(NextRow)) InsertLine(NextRow, 1);
+  CursorRow = NextRow;
+  Table1.row = NextRow;
+  Table1.col = kMnemonicColumn;
+  Table1.SetColors(NextRow, kMnemonicColumn, kGridFixedBackColor, kGridFixedForeColor);
+  SelectionStartRow = SelectionEndRow = CursorRow;
+}
+
+void ProgrammingPanel::ColorOrigin(int RowNumber) {
+  for (int c = 0; c < Table1.Cols(); ++c) Table1.SetBackColor(RowNumber, c, kOriginGrey);
+  Table1.row = RowNumber;
+  Table1.col = kCommentColumn;
+}
+
+void ProgrammingPanel::UpdateOrigins() {
+  OriginList.clear();
+  for (int r = 0; r < Table1.Rows(); ++r) {
+    if (IsOriginRow(r)) {
+      OriginList.push_back(Table1.Text(r, kAddressColumn));
+      ColorOrigin(r);
+    }
+  }
+}
+
+void ProgrammingPanel::DeleteRows(int RowNumber) {
+  if (RowNumber < 20) return;
+  Table1.SetRows(RowNumber + kRowsBeyond);
+  StringTable.SetRows(RowNumber + kRowsBeyond);
+}
+
+void ProgrammingPanel::WriteMode_Click() {
+  if (!InsertMode()) {
+    WriteModeLabel.text = "Insert";
+    WriteModeLabel.fore = kDarkGreen;
+  } else {
+    WriteModeLabel.text = "Overwrite";
+    WriteModeLabel.fore = kRed;
+  }
+  if (InsertMode() && IsIdle(EntryState)) {
+    InsertLine(CursorRow, 1);
+    NextLine(CursorRow - 1);
+  }
+}
+
+void ProgrammingPanel::New_File() {
+  // A table of 32 empty rows.
+  Table1.Reset({});
+  StringTable.Reset({});
+  Table1.SetRows(kMinimumRows);
+  StringTable.SetRows(kMinimumRows);
+
+  Menu.PasteEdit.enabled = EditTable.Rows() > 0;
+  Symbols.Clear();
+  SelectionAnchorRow = SelectionReleaseRow = SelectionStartRow = SelectionEndRow = CursorRow = 0;
+  WriteModeLabel.text = "Overwrite";
+  WriteModeLabel.fore = kRed;
+  Table1.row = 0;
+  UsedRowCount = 0;
+  Caption = kCaptionPrefix + FileTitle;
+  PrintComment.PrintCommentText.text.clear();
+  ControlTransfer(ProgramState);
+  OriginList.clear();
+  LastAddressList.clear();
+
+  // The first origin, 8000, is accepted as if keyed in the new-origin state.
+  EntryState = NewOriginState;
+  Numbers.NumberLabel.text = "8000";
+  Menu.EntryMode.caption = "Data &Mode";
+  Numbers.NumberAcceptButton_Click();
+
+  TipsLabel.text = "New File.";
+  FileState = FileNew;
+  ProgramChanged = false;
+}
+
+void ProgrammingPanel::NewFile_Click() {
+  if (ProgramChanged) {
+    const int answer = host.MsgBox("Save changes to " + FileTitle + "?", kMsgYesNoCancelQuestion);
+    MsgBoxAnswer = std::to_string(answer);
+    if (answer == kAnswerYes) {
+      SaveFile_Click();
+      if (ProgramChanged) return;  // the save failed or was cancelled: keep the program
+    } else if (answer != kAnswerNo) {
+      return;
+    }
+  }
+  FileTitle = kDefaultFileTitle;
+  New_File();
+}
+
+void ProgrammingPanel::NewOrigin_Click() { ControlTransfer(NewOriginState); }
+
+}  // namespace parvix

@@ -1,0 +1,205 @@
+// The main window's model: the program table and its companion tables, the
+// origin and symbol lists, the file state, the entry state with its panels,
+// the menus and the tips line, and every event procedure of the main window.
+// The ui renders this state and forwards each user event to a procedure here.
+//
+// The procedures are grouped by subsystem in their own source files:
+//   program_table.cpp   row primitives, write mode, new program
+//   entry_states.cpp    ControlTransfer, menus, Esc, entry mode, tips
+//   startup.cpp         window load
+//   keypad entry, origins, data mode, default comments: the keypad classes
+//   symbols/...         string lists and operand panels
+#pragma once
+
+#include <array>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "base/controls.h"
+#include "base/grid.h"
+#include "base/host.h"
+#include "editor/comment_panel.h"
+#include "editor/data_keypad.h"
+#include "editor/entry_states.h"
+#include "editor/instruction_keypad.h"
+#include "editor/main_menu.h"
+#include "editor/number_keypad.h"
+#include "editor/register_keypad.h"
+#include "printing/print_comment_panel.h"
+#include "symbols/find_panel.h"
+#include "symbols/label_panel.h"
+#include "symbols/place_panel.h"
+#include "symbols/replace_panel.h"
+#include "symbols/symbol_lists.h"
+#include "symbols/xx_panel.h"
+
+namespace parvix {
+
+// The program table's columns.
+enum Table1Column : int { kLabelColumn = 0, kAddressColumn = 1, kMnemonicColumn = 2,
+                          kOpcodeColumn = 3, kCommentColumn = 4 };
+
+inline const std::string kVersion = "6.0";
+inline const std::string kCaptionPrefix = "Quenmar Parvix - ";
+inline const std::string kDefaultFileTitle = "Pgm1.zvt";
+
+class ProgrammingPanel {
+ public:
+  explicit ProgrammingPanel(Host& host);
+  ProgrammingPanel(const ProgrammingPanel&) = delete;
+  ProgrammingPanel& operator=(const ProgrammingPanel&) = delete;
+
+  Host& host;
+
+  // ---- Window ---------------------------------------------------------------
+  std::string Caption;
+  Control TipsLabel;       // the status line
+  Control TipsBox;         // the panel holding the tips line
+  Control WriteModeLabel;  // "Overwrite" (red) or "Insert" (green)
+  std::array<Control, 5> HeadLabel;
+  std::string DefaultButton;  // the control that Enter presses
+  FocusRequest Focus;
+  MainMenu Menu;
+  // Column widths of the program table in twips: Label, Addr., Mnemonic, Opcode, Comment.
+  const std::array<int, 5> ColWidthList = {1080, 600, 1680, 1080, 7140};
+  // (mnemonic, operand pattern) of each instruction key, for the hover tip.
+  std::array<std::pair<std::string, std::string>, kInstructionKeyCount> InstTable;
+  // Tooltips of the instruction keys; emptied at load so that only the
+  // keypad's own hover text describes the keys.
+  std::array<std::string, kInstructionKeyCount> InstTooltip;
+
+  // ---- Program table ----------------------------------------------------------
+  Grid Table1{5};
+  Grid StringTable{1};      // the operand name of each row
+  Grid EditTable{5};        // clipboard rows
+  Grid EditStringTable{1};  // clipboard operand names
+  int CursorRow = 0;
+  int UsedRowCount = 0;
+  int SelectionStartRow = 0;
+  int SelectionEndRow = 0;
+  int SelectionAnchorRow = 0;
+  int SelectionReleaseRow = 0;  // the row where the last drag was released
+  int TargetRow = 0;
+  std::string SavedComment;
+  std::vector<std::string> OriginList;
+  std::vector<std::string> LastAddressList;
+  // The two-valued display setting of the program table (0 in the idle states).
+  int Table1Setting = 0;
+  bool Table1Enabled = true;
+
+  // ---- Entry state --------------------------------------------------------------
+  int EntryState = 0;
+  int CurrentOpcode = 0;
+  std::array<std::string, 6> SavedLine;  // Table1 columns 0-4 and the operand name
+  bool SavedLineFlag = false;
+
+  // ---- Strings --------------------------------------------------------------------
+  SymbolLists Symbols;
+  int NextLabelNumber = 1;
+  int NextXXNumber = 1;
+
+  // ---- File --------------------------------------------------------------------------
+  int FileState = FileNew;
+  std::string FilePath;
+  std::string FileTitle = kDefaultFileTitle;
+  bool ProgramChanged = false;
+  std::string MsgBoxAnswer;  // the button code of the last message box, as text
+
+  // ---- Hex tools -------------------------------------------------------------------
+  int CommPortNumber = 1;
+  std::string CommSettings = "2400,N,8,1";
+  bool PortOpenFlag = false;
+  bool AddressErrorFlag = false;
+
+  // ---- Panels ------------------------------------------------------------------------
+  InstructionKeypad Instructions{*this};
+  RegisterKeypad Registers{*this};
+  NumberKeypad Numbers{*this};
+  DataKeypad Data{*this};
+  LabelPanel Labels{*this};
+  XXPanel Variables{*this};
+  PlacePanel Place{*this};
+  CommentPanel Comments{*this};
+  FindPanel Find{*this};
+  ReplacePanel Replace{*this};
+  PrintCommentPanel PrintComment{*this};
+
+  // ---- Start-up (startup.cpp) -----------------------------------------------------------
+  void Form_Load();
+  void TimerFired(TimerId id);
+
+  // ---- Entry states (entry_states.cpp) ----------------------------------------------
+  void ControlTransfer(int NextState);
+  // The idle state the entry-mode menu item stands for: 1 or 29.
+  int IdleState() const;
+  void FileMenuStatus(bool Status);
+  void EditMenuStatus(bool Status);
+  void ToolMenuStatus(bool Status);
+  void TableStatus(bool Status);
+  void TableCancelButton_Click();
+  void EntryMode_Click();
+  void TipsOption_Click();
+  // Closes the serial port of a running transfer.
+  void ClosePort();
+
+  // ---- Program table (program_table.cpp) -------------------------------------------
+  void AddRows(int RowNumber);
+  void InsertLine(int StartRow, int Lines);
+  void NextLine(int NextRow);
+  void ColorOrigin(int RowNumber);
+  void UpdateOrigins();
+  void DeleteRows(int RowNumber);
+  void ClearAddress() {}
+  void LoadHex() {}
+  void WriteMode_Click();
+  void WriteModeLabel_Click() { WriteMode_Click(); }
+  void New_File();
+  void NewFile_Click();
+  void NewOrigin_Click();
+  bool IsOriginRow(int row) const { return Table1.Text(row, kLabelColumn) == "Origin"; }
+  bool InsertMode() const { return WriteModeLabel.text == "Insert"; }
+
+  // ---- Keypad entry (keypad_entry.cpp, default_comments.cpp) --------------------------
+  // The restart digit of the number keypad in the restart state.
+  void RestartDigit(int Index);
+  // Writes CurrentOpcode as two hex digits into the Opcode cell of the row.
+  void DisplayOpcode(int CurrentRow);
+  // Finishes the cursor row's instruction: code, comment, next line, program mode.
+  void CompleteLine();
+  // Moves the cursor below a finished line. A new empty row is inserted
+  // first on the table's last row, before an origin row, and in Insert mode.
+  void AdvanceAfterLine();
+  void ApplyDefaultComment(int CurrentRow);
+
+  // ---- Strings ------------------------------------------------------------------------
+  void UpdateLabels();
+
+  // ---- Program file -------------------------------------------------------------------
+  void SaveFile_Click();
+
+  // Calls f(name, control) for every control of the window and its panels.
+  template <class F>
+  void VisitControls(F&& f) {
+    f("TipsLabel", TipsLabel);
+    f("TipsBox", TipsBox);
+    f("WriteModeLabel", WriteModeLabel);
+    for (int i = 0; i < 5; ++i) f(IndexedName("HeadLabel", i), HeadLabel[i]);
+    Instructions.VisitControls(f);
+    Registers.VisitControls(f);
+    Numbers.VisitControls(f);
+    Data.VisitControls(f);
+    Labels.VisitControls(f);
+    Variables.VisitControls(f);
+    Place.VisitControls(f);
+    Comments.VisitControls(f);
+    Find.VisitControls(f);
+    Replace.VisitControls(f);
+    PrintComment.VisitControls(f);
+  }
+
+ private:
+  void ShowNewProgramCaption();
+};
+
+}  // namespace parvix

@@ -1,0 +1,32 @@
+#include "symbols/replace_panel.h"
+
+#include "editor/programming_panel.h"
+
+namespace parvix {
+
+ReplacePanel::ReplacePanel(ProgrammingPanel& w) : w_(w) { ReplaceBox.visible = false;
+  ExistingReplaceOption.text = "Existing:";
+  NewReplaceOption.text = "New:";
+  NewReplaceOption.checked = true;
+  ReplaceAcceptButton.text = "&Replace";
+}
+
+void ReplacePanel::ReplaceStatus(bool Status) { ReplaceBox.visible = Status; }
+
+void ReplacePanel::PrimeAcceptButton() {
+  if (ExistingReplaceOption.checked) {
+    ReplaceAcceptButton.enabled = true;
+    w_.DefaultButton = "ReplaceAcceptButton";
+  } else {
+    ReplaceText_Change();
+  }
+}
+
+void ReplacePanel::ReplaceText_Change() {
+  if (!ReplaceText.enabled) return;
+  ReplaceAcceptButton.enabled =
+      w_.EntryState == ReplaceLabelRowState && IsValidName(ReplaceText.text);
+  if (ReplaceAcceptButton.enabled) w_.DefaultButton = "ReplaceAcceptButton";
+}
+
+}  // namespace parvix

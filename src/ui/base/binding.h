@@ -1,0 +1,50 @@
+// Copies the core's control state onto Qt widgets. Widgets carry the system's
+// control names as object names, so a window binds its model's controls to
+// its widgets by name and renders them all after every event.
+#pragma once
+
+#include <QColor>
+#include <QHash>
+#include <QString>
+#include <QWidget>
+#include <string>
+#include <string_view>
+
+#include "base/controls.h"
+
+namespace parvix::ui {
+
+// A colour number of the core (&HBBGGRR) as a screen colour; the system's
+// button-face colour maps to the platform's button colour.
+QColor ToQColor(Color color);
+
+inline QString Q(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+inline std::string S(const QString& text) { return text.toStdString(); }
+
+// Applies one control's state to its widget, touching only what differs.
+void ApplyControl(QWidget* widget, const Control& control);
+void ApplyList(QWidget* widget, const ListControl& control);
+
+// Finds widgets by object name below a root and applies controls to them.
+class ControlBinder {
+ public:
+  explicit ControlBinder(QWidget* root) : root_(root) {}
+  // Forgets the name cache (after widgets were added).
+  void Invalidate() { cache_.clear(); }
+  QWidget* Find(std::string_view name);
+
+  void operator()(std::string_view name, const Control& control) {
+    if (QWidget* w = Find(name)) ApplyControl(w, control);
+  }
+  void operator()(std::string_view name, const ListControl& control) {
+    if (QWidget* w = Find(name)) ApplyList(w, control);
+  }
+
+ private:
+  QWidget* root_;
+  QHash<QString, QWidget*> cache_;
+};
+
+}  // namespace parvix::ui

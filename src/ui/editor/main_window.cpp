@@ -1,0 +1,293 @@
+#include "ui/editor/main_window.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeySequence>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include "ui/base/event_filters.h"
+#include "ui/editor/grid_model.h"
+#include "ui/editor/keypad_views.h"
+
+namespace parvix::ui {
+
+MainWindow::MainWindow(ProgrammingPanel& model, QWidget* parent)
+    : QMainWindow(parent), model_(model) {
+  setObjectName("ProgrammingPanel");
+  BuildMenus();
+  BuildCentral();
+  WireCommands();
+  resize(1200, 760);
+}
+
+// ---- Menus ------------------------------------------------------------------------------
+
+void MainWindow::BuildMenus() {
+  MainMenu& menu = model_.Menu;
+  auto add = [this](QMenu* parent, const char* name, MenuEntry& entry) {
+    auto* action = new QAction(Q(entry.caption), this);
+    action->setObjectName(name);
+    if (!entry.shortcut.empty()) action->setShortcut(QKeySequence(Q(entry.shortcut)));
+    actions_.insert(name, action);
+    parent->addAction(action);
+    const QString key = name;
+    connect(action, &QAction::triggered, this, [this, key] {
+      if (auto command = menuCommands.value(key)) Run(command);
+    });
+    return action;
+  };
+  auto sub = [this](QMenu* parent, const char* name, MenuEntry& entry) {
+    QMenu* child = parent != nullptr ? parent->addMenu(Q(entry.caption))
+                                     : menuBar()->addMenu(Q(entry.caption));
+    child->setObjectName(name);
+    actions_.insert(name, child->menuAction());
+    return child;
+  };
+
+  QMenu* file = sub(nullptr, "FileMenu", menu.FileMenu);
+  QMenu* fileNew = sub(file, "NewFileMenu", menu.NewFileMenu);
+  add(fileNew, "NewFile", menu.NewFile);
+  add(fileNew, "NewOrigin", menu.NewOrigin);
+  add(file, "OpenFile", menu.OpenFile);
+  add(file, "SaveFile", menu.SaveFile);
+  add(file, "SaveAsFile", menu.SaveAsFile);
+  file->addSeparator();
+  add(file, "AssembleFile", menu.AssembleFile);
+  add(file, "DisassembleFile", menu.DisassembleFile);
+  add(file, "DownloadFile", menu.DownloadFile);
+  add(file, "UploadFile", menu.UploadFile);
+  file->addSeparator();
+  QMenu* printOptions = sub(file, "PrintOptions", menu.PrintOptions);
+  QMenu* pages = sub(printOptions, "PagePrint", menu.PagePrint);
+  for (int i = 0; i < 3; ++i) {
+    const std::string name = IndexedName("PageOption", i);
+    QAction* action = add(pages, name.c_str(), menu.PageOption[i]);
+    action->setCheckable(true);
+  }
+  add(printOptions, "ViewPrintInfo", menu.ViewPrintInfo);
+  add(printOptions, "PrintComments", menu.PrintComments);
+  add(file, "PrintFile", menu.PrintFile);
+  file->addSeparator();
+  add(file, "QuitFile", menu.QuitFile);
+
+  QMenu* edit = sub(nullptr, "EditMenu", menu.EditMenu);
+  add(edit, "CutEdit", menu.CutEdit);
+  add(edit, "CopyEdit", menu.CopyEdit);
+  add(edit, "PasteEdit", menu.PasteEdit);
+  add(edit, "DeleteEdit", menu.DeleteEdit);
+  edit->addSeparator();
+  QMenu* find = sub(edit, "FindEdit", menu.FindEdit);
+  add(find, "FindLabel", menu.FindLabel);
+  add(find, "FindVariable", menu.FindVariable);
+  QMenu* replace = sub(edit, "ReplaceEdit", menu.ReplaceEdit);
+  add(replace, "ReplaceLabel", menu.ReplaceLabel);
+  add(replace, "ReplaceVariable", menu.ReplaceVariable);
+  edit->addSeparator();
+  add(edit, "PlaceLabelTool", menu.PlaceLabelTool);
+
+  QMenu* tools = sub(nullptr, "ToolsMenu", menu.ToolsMenu);
+  add(tools, "DeleteLabels", menu.DeleteLabels);
+  add(tools, "DeleteUnusedLabels", menu.DeleteUnusedLabels);
+  tools->addSeparator();
+  add(tools, "CommentsTool", menu.CommentsTool);
+  add(tools, "AssignAddress", menu.AssignAddress);
+  add(tools, "EqtOption", menu.EqtOption);
+  tools->addSeparator();
+  add(tools, "EntryMode", menu.EntryMode);
+
+  QMenu* view = sub(nullptr, "ViewMenu", menu.ViewMenu);
+  add(view, "SimulationView", menu.SimulationView);
+
+  QMenu* options = sub(nullptr, "OptionsMenu", menu.OptionsMenu);
+  add(options, "WriteMode", menu.WriteMode);
+  QMenu* port = sub(options, "SelectPort", menu.SelectPort);
+  for (int i = 0; i < 4; ++i) {
+    const std::string name = IndexedName("PortOption", i);
+    QAction* action = add(port, name.c_str(), menu.PortOption[i]);
+    action->setCheckable(true);
+  }
+  add(options, "TipsOption", menu.TipsOption);
+}
+
+void MainWindow::WireCommands() {
+  ProgrammingPanel& m = model_;
+  menuCommands.insert("NewFile", [&m] { m.NewFile_Click(); });
+  menuCommands.insert("NewOrigin", [&m] { m.NewOrigin_Click(); });
+  menuCommands.insert("SaveFile", [&m] { m.SaveFile_Click(); });
+  menuCommands.insert("EntryMode", [&m] { m.EntryMode_Click(); });
+  menuCommands.insert("WriteMode", [&m] { m.WriteMode_Click(); });
+  menuCommands.insert("TipsOption", [&m] { m.TipsOption_Click(); });
+
+  // Esc is the common cancel of whatever entry is in progress.
+  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+  connect(escape, &QShortcut::activated, this, [this] { Run([this] { model_.TableCancelButton_Click(); }); });
+  // Enter presses the focused button, else the window's default button.
+  for (int key : {Qt::Key_Return, Qt::Key_Enter}) {
+    auto* enter = new QShortcut(QKeySequence(key), this);
+    connect(enter, &QShortcut::activated, this, [this] { PressDefaultButton(); });
+  }
+}
+
+void MainWindow::PressDefaultButton() {
+  auto* focused = qobject_cast<QPushButton*>(focusWidget());
+  if (focused == nullptr || !focused->isVisible() || !focused->isEnabled() ||
+      focused->objectName() == "NumberFocusButton") {
+    focused = qobject_cast<QPushButton*>(binder_.Find(model_.DefaultButton));
+  }
+  if (focused != nullptr && focused->isVisible() && focused->isEnabled()) focused->click();
+}
+
+// ---- Central area ------------------------------------------------------------------------
+
+void MainWindow::BuildCentral() {
+  auto* central = new QWidget(this);
+  auto* layout = new QVBoxLayout(central);
+  layout->setContentsMargins(6, 4, 6, 4);
+  layout->setSpacing(4);
+
+  const int dpi = logicalDpiX();
+  // The heading labels stand above the grid, which has no heading row.
+  auto* headings = new QHBoxLayout;
+  headings->setSpacing(0);
+  headings->setContentsMargins(1, 0, 0, 0);
+  for (int i = 0; i < 5; ++i) {
+    auto* label = new QLabel(central);
+    label->setObjectName(Q(IndexedName("HeadLabel", i)));
+    label->setFixedWidth(TwipsToPixels(model_.ColWidthList[i], dpi));
+    label->setAlignment(i < 2 ? Qt::AlignCenter : (Qt::AlignLeft | Qt::AlignVCenter));
+    QFont bold = label->font();
+    bold.setBold(true);
+    label->setFont(bold);
+    headings->addWidget(label);
+  }
+  headings->addStretch();
+  layout->addLayout(headings);
+
+  table_ = new QTableView(central);
+  table_->setObjectName("Table1");
+  tableModel_ = new GridModel(model_.Table1, table_);
+  tableModel_->SetAlignment(0, Qt::AlignHCenter | Qt::AlignTop);
+  tableModel_->SetAlignment(1, Qt::AlignHCenter | Qt::AlignTop);
+  table_->setModel(tableModel_);
+  table_->horizontalHeader()->hide();
+  table_->verticalHeader()->hide();
+  table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  table_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+  table_->setSelectionMode(QAbstractItemView::NoSelection);
+  table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  table_->setFocusPolicy(Qt::NoFocus);
+  table_->setWordWrap(false);
+  table_->horizontalHeader()->setStretchLastSection(true);
+  for (int i = 0; i < 5; ++i) {
+    table_->setColumnWidth(i, TwipsToPixels(model_.ColWidthList[i], dpi));
+  }
+  layout->addWidget(table_, 1);
+
+  // The panel area: the keypads and tool panels that the entry state shows.
+  auto* panels = new QFrame(central);
+  panels->setObjectName("PanelArea");
+  panels->setFrameShape(QFrame::StyledPanel);
+  panelArea_ = new QHBoxLayout(panels);
+  panelArea_->setContentsMargins(6, 4, 6, 4);
+  panelArea_->addStretch();
+  panels->setMinimumHeight(300);
+  layout->addWidget(panels);
+  AddPanel(BuildInstructionKeypad(*this));
+  AddPanel(BuildRegisterKeypad(*this));
+  AddPanel(BuildNumberKeypad(*this));
+  AddPanel(BuildDataKeypad(*this));
+  AddPanel(BuildCommentPanel(*this));
+
+  // The tips line and the write mode.
+  auto* bottom = new QHBoxLayout;
+  auto* tipsBox = new QFrame(central);
+  tipsBox->setObjectName("TipsBox");
+  tipsBox->setFrameShape(QFrame::StyledPanel);
+  auto* tipsLayout = new QHBoxLayout(tipsBox);
+  tipsLayout->setContentsMargins(6, 2, 6, 2);
+  auto* tips = new QLabel(tipsBox);
+  tips->setObjectName("TipsLabel");
+  tipsLayout->addWidget(tips);
+  bottom->addWidget(tipsBox, 1);
+  auto* writeMode = new QLabel(central);
+  writeMode->setObjectName("WriteModeLabel");
+  writeMode->setMinimumWidth(90);
+  writeMode->setAlignment(Qt::AlignCenter);
+  writeMode->setFrameShape(QFrame::StyledPanel);
+  writeMode->setCursor(Qt::PointingHandCursor);
+  writeMode->setToolTip("Click to switch between Insert and Overwrite");
+  writeMode->installEventFilter(new EventHook(writeMode, QEvent::MouseButtonRelease, [this] {
+    Run([this] { model_.WriteModeLabel_Click(); });
+  }));
+  bottom->addWidget(writeMode);
+  layout->addLayout(bottom);
+
+  setCentralWidget(central);
+}
+
+void MainWindow::AddPanel(QWidget* panel) {
+  panel->setParent(panelArea_->parentWidget());
+  panelArea_->insertWidget(panelArea_->count() - 1, panel, 0, Qt::AlignTop);
+  binder_.Invalidate();
+}
+
+// ---- Events and rendering -------------------------------------------------------------
+
+void MainWindow::Run(const std::function<void()>& procedure) {
+  if (inCore_) return;
+  inCore_ = true;
+  procedure();
+  inCore_ = false;
+  Render();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) { event->accept(); }
+
+void MainWindow::RenderMenus() {
+  model_.Menu.Visit([this](const std::string& name, const MenuEntry& entry) {
+    QAction* action = actions_.value(Q(name));
+    if (action == nullptr) return;
+    if (action->isEnabled() != entry.enabled) action->setEnabled(entry.enabled);
+    const QString caption = Q(entry.caption);
+    if (action->text() != caption) action->setText(caption);
+    if (action->isCheckable() && action->isChecked() != entry.checked) {
+      action->setChecked(entry.checked);
+    }
+  });
+}
+
+void MainWindow::Render() {
+  const QString caption = Q(model_.Caption);
+  if (windowTitle() != caption) setWindowTitle(caption);
+  model_.VisitControls(binder_);
+  RenderMenus();
+
+  // The default button: Enter presses it; it is drawn as the default.
+  const QString wanted = Q(model_.DefaultButton);
+  if (wanted != defaultButton_) {
+    if (auto* old = qobject_cast<QPushButton*>(binder_.Find(S(defaultButton_)))) old->setDefault(false);
+    if (auto* now = qobject_cast<QPushButton*>(binder_.Find(model_.DefaultButton))) now->setDefault(true);
+    defaultButton_ = wanted;
+  }
+  if (model_.Focus.serial != focusSerial_) {
+    focusSerial_ = model_.Focus.serial;
+    if (QWidget* target = binder_.Find(model_.Focus.control)) target->setFocus(Qt::OtherFocusReason);
+  }
+  // Keep the cursor row in view when it moves.
+  if (model_.CursorRow != shownCursorRow_) {
+    shownCursorRow_ = model_.CursorRow;
+    table_->scrollTo(tableModel_->index(model_.CursorRow, kMnemonicColumn));
+  }
+}
+
+}  // namespace parvix::ui

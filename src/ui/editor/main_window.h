@@ -1,0 +1,69 @@
+// The main window: menus, the program table with its heading labels, the
+// panel area with the keypads and tool panels, the tips line and the write
+// mode label. Every user event goes to a procedure of the ProgrammingPanel
+// model through Run(), which then renders the model's state.
+#pragma once
+
+#include <QHash>
+#include <QMainWindow>
+#include <functional>
+
+#include "editor/programming_panel.h"
+#include "ui/base/binding.h"
+
+class QAction;
+class QHBoxLayout;
+class QLabel;
+class QTableView;
+
+namespace parvix::ui {
+
+class GridModel;
+
+class MainWindow : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  explicit MainWindow(ProgrammingPanel& model, QWidget* parent = nullptr);
+
+  // Runs a core procedure for a user event, then renders. Events that arrive
+  // while the core is still busy in a modal box are dropped.
+  void Run(const std::function<void()>& procedure);
+  // Copies the model's state onto the widgets.
+  void Render();
+
+  ProgrammingPanel& model() { return model_; }
+  QTableView* table() const { return table_; }
+  QAction* action(const QString& name) const { return actions_.value(name); }
+  // Adds a tool panel to the panel area (later panels register themselves).
+  void AddPanel(QWidget* panel);
+
+  // The procedure behind each menu item, by item name.
+  QHash<QString, std::function<void()>> menuCommands;
+
+  // Table1 column widths in pixels for the screen's dots per inch.
+  static int TwipsToPixels(int twips, int dpi) { return (twips * dpi + 720) / 1440; }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void BuildMenus();
+  void BuildCentral();
+  void WireCommands();
+  void PressDefaultButton();
+  void RenderMenus();
+
+  ProgrammingPanel& model_;
+  ControlBinder binder_{this};
+  QHash<QString, QAction*> actions_;
+  QTableView* table_ = nullptr;
+  GridModel* tableModel_ = nullptr;
+  QHBoxLayout* panelArea_ = nullptr;
+  QString defaultButton_;
+  unsigned focusSerial_ = 0;
+  int shownCursorRow_ = -1;
+  bool inCore_ = false;
+};
+
+}  // namespace parvix::ui

@@ -1,0 +1,30 @@
+// The whole program's ui: the Qt host, the session of window models and the
+// windows, wired together. main() makes one; widget tests make their own.
+#pragma once
+
+#include <memory>
+
+#include "editor/startup.h"
+#include "ui/editor/main_window.h"
+#include "ui/editor/startup_window.h"
+#include "ui/host/qt_host.h"
+
+namespace parvix::ui {
+
+class Shell {
+ public:
+  Shell();
+  ~Shell();
+
+  // Shows the start-up window; the main window follows from its timer.
+  void Start();
+  // Renders every window from its model.
+  void RenderAll();
+
+  QtHost host;
+  Session session{host};
+  StartupWindow startupWindow{session.Startup};
+  MainWindow mainWindow{session.Main};
+};
+
+}  // namespace parvix::ui

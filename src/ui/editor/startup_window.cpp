@@ -1,0 +1,36 @@
+#include "ui/editor/startup_window.h"
+
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace parvix::ui {
+
+StartupWindow::StartupWindow(OpenForm& model, QWidget* parent)
+    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint), model_(model) {
+  setObjectName("OpenForm");
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(40, 30, 40, 30);
+  auto* title = new QLabel("Quenmar Parvix", this);
+  title->setObjectName("VersionLabel(0)");
+  QFont big = title->font();
+  big.setPointSize(big.pointSize() + 10);
+  big.setBold(true);
+  title->setFont(big);
+  title->setAlignment(Qt::AlignCenter);
+  auto* subtitle = new QLabel("8085 editor, assembler and simulator", this);
+  subtitle->setAlignment(Qt::AlignCenter);
+  auto* version = new QLabel(this);
+  version->setObjectName("VersionLabel(1)");
+  version->setAlignment(Qt::AlignCenter);
+  layout->addWidget(title);
+  layout->addWidget(subtitle);
+  layout->addWidget(version);
+  setStyleSheet("QWidget#OpenForm { background: #f4f6fa; border: 1px solid #7a8599; }");
+}
+
+void StartupWindow::Render() {
+  // The first version label holds the product name, which the model leaves alone.
+  binder_("VersionLabel(1)", model_.VersionLabel[1]);
+}
+
+}  // namespace parvix::ui

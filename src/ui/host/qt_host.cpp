@@ -1,0 +1,177 @@
+#include "ui/host/qt_host.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QStringList>
+
+#include "ui/base/binding.h"
+
+namespace parvix::ui {
+
+class QtHost::ModalScope {
+ public:
+  explicit ModalScope(QtHost& host) : host_(host) {
+    if (host_.onRefresh) host_.onRefresh();
+    ++host_.modalDepth_;
+  }
+  ~ModalScope() {
+    if (--host_.modalDepth_ == 0) {
+      QTimer::singleShot(0, &host_, [h = &host_] { h->DeliverHeld(); });
+    }
+  }
+
+ private:
+  QtHost& host_;
+};
+
+QtHost::QtHost(QObject* parent) : QObject(parent) {
+  for (size_t i = 0; i < timers_.size(); ++i) {
+    auto* timer = new QTimer(this);
+    timer->setSingleShot(true);
+    const auto id = static_cast<TimerId>(i);
+    connect(timer, &QTimer::timeout, this, [this, id] { Deliver(id); });
+    timers_[i] = timer;
+  }
+}
+
+void QtHost::RegisterWindow(WindowId id, QWidget* window) {
+  windows_[static_cast<int>(id)] = window;
+}
+
+QWidget* QtHost::Window(WindowId id) const { return windows_.value(static_cast<int>(id)); }
+
+QWidget* QtHost::DialogParent() const {
+  if (QWidget* active = QApplication::activeWindow()) return active;
+  if (QWidget* main = Window(WindowId::Main); main != nullptr && main->isVisible()) return main;
+  return Window(WindowId::Startup);
+}
+
+int QtHost::MsgBox(const std::string& text, int style) {
+  ModalScope scope(*this);
+  QMessageBox box(DialogParent());
+  box.setWindowTitle(QApplication::applicationName());
+  box.setText(Q(text));
+  QMessageBox::StandardButtons buttons = QMessageBox::Ok;
+  QMessageBox::Icon icon = QMessageBox::NoIcon;
+  switch (style) {
+    case kMsgCritical: icon = QMessageBox::Critical; break;
+    case kMsgOkCancelQuestion:
+      icon = QMessageBox::Question;
+      buttons = QMessageBox::Ok | QMessageBox::Cancel;
+      break;
+    case kMsgYesNoCancelQuestion:
+      icon = QMessageBox::Question;
+      buttons = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+      break;
+    case kMsgYesNoQuestion:
+      icon = QMessageBox::Question;
+      buttons = QMessageBox::Yes | QMessageBox::No;
+      break;
+    case kMsgInformation: icon = QMessageBox::Information; break;
+    case kMsgOkCancelInformation:
+      icon = QMessageBox::Information;
+      buttons = QMessageBox::Ok | QMessageBox::Cancel;
+      break;
+    default: break;
+  }
+  box.setIcon(icon);
+  box.setStandardButtons(buttons);
+  switch (box.exec()) {
+    case QMessageBox::Ok: return kAnswerOk;
+    case QMessageBox::Yes: return kAnswerYes;
+    case QMessageBox::No: return kAnswerNo;
+    default: return kAnswerCancel;
+  }
+}
+
+QString QtHost::QtFilter(const std::string& filter) {
+  // "Text|pattern|Text|pattern" gives "Text;;Text": Qt reads the patterns
+  // from the parentheses of each text, so add them where the text has none.
+  const QStringList parts = Q(filter).split('|');
+  QStringList filters;
+  for (int i = 0; i + 1 < parts.size(); i += 2) {
+    QString text = parts[i];
+    if (!text.contains('(')) text += " (" + parts[i + 1] + ")";
+    filters << text;
+  }
+  return filters.join(";;");
+}
+
+std::optional<FileChoice> QtHost::ShowOpenDialog(const FileDialogRequest& request) {
+  ModalScope scope(*this);
+  const QString path = QFileDialog::getOpenFileName(DialogParent(), Q(request.title),
+                                                    Q(request.fileName), QtFilter(request.filter));
+  if (path.isEmpty()) return std::nullopt;
+  return FileChoice{S(path), S(QFileInfo(path).fileName())};
+}
+
+std::optional<FileChoice> QtHost::ShowSaveDialog(const FileDialogRequest& request) {
+  ModalScope scope(*this);
+  const QString path = QFileDialog::getSaveFileName(DialogParent(), Q(request.title),
+                                                    Q(request.fileName), QtFilter(request.filter));
+  if (path.isEmpty()) return std::nullopt;
+  return FileChoice{S(path), S(QFileInfo(path).fileName())};
+}
+
+void QtHost::StartTimer(TimerId id, int intervalMs) {
+  const auto i = static_cast<size_t>(id);
+  held_[i] = false;
+  timers_[i]->start(intervalMs);
+}
+
+void QtHost::StopTimer(TimerId id) {
+  const auto i = static_cast<size_t>(id);
+  held_[i] = false;
+  timers_[i]->stop();
+}
+
+void QtHost::Deliver(TimerId id) {
+  if (modalDepth_ > 0) {
+    held_[static_cast<size_t>(id)] = true;
+    return;
+  }
+  if (onTimer) onTimer(id);
+  if (onRefresh) onRefresh();
+}
+
+void QtHost::DeliverHeld() {
+  for (size_t i = 0; i < held_.size() && modalDepth_ == 0; ++i) {
+    if (held_[i]) {
+      held_[i] = false;
+      Deliver(static_cast<TimerId>(i));
+    }
+  }
+}
+
+void QtHost::ShowWindow(WindowId id) {
+  if (QWidget* window = Window(id)) {
+    window->show();
+    window->raise();
+    window->activateWindow();
+  }
+}
+
+void QtHost::CloseWindow(WindowId id) {
+  if (QWidget* window = Window(id)) window->hide();
+}
+
+void QtHost::SetWindowEnabled(WindowId id, bool enabled) {
+  if (QWidget* window = Window(id)) window->setEnabled(enabled);
+}
+
+void QtHost::SetPointer(Pointer pointer) {
+  const bool hourglass = pointer == Pointer::Hourglass;
+  if (hourglass == hourglass_) return;
+  hourglass_ = hourglass;
+  if (hourglass) {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+  } else {
+    QApplication::restoreOverrideCursor();
+  }
+}
+
+void QtHost::EndRun() { QApplication::quit(); }
+
+}  // namespace parvix::ui

@@ -1,0 +1,19 @@
+#!/bin/sh
+# Installs the Debian packages the build needs, if any are missing.
+# Usage: tools/setup.sh [test]   ("test" adds what the test suite needs)
+set -eu
+packages="build-essential cmake ninja-build qt6-base-dev qt6-serialport-dev libgtest-dev libbenchmark-dev fonts-dejavu-core"
+if [ "${1:-}" = "test" ]; then
+  packages="$packages clang libclang-rt-dev poppler-utils"
+fi
+missing=""
+for p in $packages; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing="$missing $p"
+  fi
+done
+if [ -n "$missing" ]; then
+  echo "Installing:$missing"
+  apt-get update
+  DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends $missing
+fi

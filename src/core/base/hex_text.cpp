@@ -30,6 +30,12 @@ std::string HexBare(int value) {
   return text;
 }
 
+std::string HexAtLeast4(int value) {
+  std::string text = HexBare(value);
+  if (text.size() < 4) text.insert(0, 4 - text.size(), '0');
+  return text;
+}
+
 bool IsHexDigit(char c) { return HexDigitValue(c) >= 0; }
 
 int HexDigitValue(char c) {

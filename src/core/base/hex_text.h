@@ -12,6 +12,9 @@ namespace parvix {
 std::string Hex2(int value);
 // Four upper-case hex digits of the low 16 bits of `value` ("8000").
 std::string Hex4(int value);
+// Upper-case hex digits, padded to at least four: an address text that keeps
+// every digit of a value of 10000 hex or more.
+std::string HexAtLeast4(int value);
 // Upper-case hex digits without padding ("A", "1F").
 std::string HexBare(int value);
 

@@ -178,6 +178,14 @@ class ProgrammingPanel {
   // ---- Program file -------------------------------------------------------------------
   void SaveFile_Click();
 
+  // ---- Address assignment (hextools/address_assignment.cpp) ---------------------------
+  // Assigns the addresses of every instruction row and the equivalents of
+  // placed labels, writes label operands, and checks the program; a compile
+  // error is reported in a message box and leaves AddressErrorFlag set.
+  void Assign_Address(bool AddressMessageEnable);
+  void AssignAddress_Click();
+  void AddressTimer_Timer();
+
   // Calls f(name, control) for every control of the window and its panels.
   template <class F>
   void VisitControls(F&& f) {

@@ -80,6 +80,9 @@ void ProgrammingPanel::TimerFired(TimerId id) {
     case TimerId::StartupTimer:
       Numbers.StartupTimer_Timer();
       break;
+    case TimerId::AddressTimer:
+      AddressTimer_Timer();
+      break;
     default:
       break;
   }

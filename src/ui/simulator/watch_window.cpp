@@ -1,0 +1,305 @@
+#include "ui/simulator/watch_window.h"
+
+#include <QComboBox>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+#include <QTableView>
+#include <QVBoxLayout>
+#include <bit>
+#include <initializer_list>
+
+#include "ui/base/event_filters.h"
+#include "ui/editor/main_window.h"
+#include "ui/simulator/watch_table_model.h"
+
+namespace parvix::ui {
+
+namespace {
+
+QLabel* Caption(const char* name, const char* text) {
+  auto* label = new QLabel(QString::fromUtf8(text));
+  label->setObjectName(name);
+  return label;
+}
+
+QPushButton* Button(const QString& name, int width, int height) {
+  auto* button = new QPushButton;
+  button->setObjectName(name);
+  button->setFixedSize(width, height);
+  return button;
+}
+
+// The lowest and highest set bit of a row mask, as a row range; false when none.
+bool MaskRange(std::uint32_t mask, int& first, int& last) {
+  if (mask == 0) return false;
+  first = std::countr_zero(mask);
+  last = 31 - std::countl_zero(mask);
+  return true;
+}
+
+// Fixes a table's size to show `rows` rows with columns of the given widths.
+void FitTable(QTableView* view, std::initializer_list<int> widths, int rows, int rowHeight,
+              bool scrollBar) {
+  int total = 2 * view->frameWidth();
+  int col = 0;
+  for (int width : widths) {
+    view->setColumnWidth(col++, width);
+    total += width;
+  }
+  if (scrollBar) total += view->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+  view->setFixedWidth(total);
+  if (rows > 0) view->setFixedHeight(2 * view->frameWidth() + (rows + 1) * rowHeight);
+}
+
+}  // namespace
+
+WatchWindow::WatchWindow(WatchWindowDialog& model, QWidget* parent)
+    : QWidget(parent, Qt::Window), model_(model) {
+  setObjectName("WatchWindowDialog");
+  setWindowTitle(WatchWindowDialog::kCaption);
+  rowHeight_ = fontMetrics().height() + 6;
+
+  auto* layout = new QHBoxLayout(this);
+  layout->addWidget(buildRegisters());
+  layout->addWidget(buildMemory());
+  layout->addWidget(buildPorts());
+  layout->addWidget(buildRightColumn());
+  layout->addStretch();
+  binder_.Invalidate();
+  // Tall enough for a long view of memory, small enough for a 1280x800 screen.
+  resize(sizeHint().expandedTo(QSize(0, 640)));
+  refresh();
+}
+
+QTableView* WatchWindow::makeTable(WatchTable table, const char* name) {
+  auto* view = new QTableView;
+  view->setObjectName(name);
+  auto* tableModel = new WatchTableModel(model_, table, view);
+  view->setModel(tableModel);
+  view->verticalHeader()->hide();
+  // Uniform row heights keep the 65,536 memory rows cheap to lay out and scroll.
+  view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  view->verticalHeader()->setDefaultSectionSize(rowHeight_);
+  view->horizontalHeader()->setFixedHeight(rowHeight_);
+  view->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  view->horizontalHeader()->setHighlightSections(false);
+  view->setSelectionBehavior(QAbstractItemView::SelectRows);
+  view->setSelectionMode(QAbstractItemView::SingleSelection);
+  view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  view->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+  view->setWordWrap(false);
+  views_[static_cast<int>(table)] = view;
+  models_[static_cast<int>(table)] = tableModel;
+  return view;
+}
+
+QWidget* WatchWindow::buildRegisters() {
+  auto* box = new QWidget;
+  auto* layout = new QVBoxLayout(box);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(Caption("RegisterCaption", "Register Contents"));
+  QTableView* view = makeTable(WatchTable::Register, "RegisterTable");
+  view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  const int name = fontMetrics().horizontalAdvance("Aux. Carry") + 16;
+  const int value = fontMetrics().horizontalAdvance("FFFF") + 24;
+  FitTable(view, {name, value}, kRegisterTableRows - 1, rowHeight_, false);
+  layout->addWidget(view);
+  layout->addStretch();
+  return box;
+}
+
+QWidget* WatchWindow::buildMemory() {
+  auto* box = new QWidget;
+  auto* layout = new QVBoxLayout(box);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(Caption("MemoryCaption", "Memory Contents"));
+  QTableView* view = makeTable(WatchTable::Memory, "MemoryTable");
+  const int address = fontMetrics().horizontalAdvance("Address") + 20;
+  const int value = fontMetrics().horizontalAdvance("Value") + 20;
+  FitTable(view, {address, value}, 0, rowHeight_, true);
+  view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  layout->addWidget(view, 1);
+  return box;
+}
+
+QWidget* WatchWindow::buildPorts() {
+  auto* box = new QWidget;
+  auto* layout = new QVBoxLayout(box);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(Caption("PortCaption", "Port Data"));
+  QTableView* view = makeTable(WatchTable::Port, "PortTable");
+  const int address = fontMetrics().horizontalAdvance("Address") + 20;
+  const int value = fontMetrics().horizontalAdvance("Value") + 20;
+  FitTable(view, {address, value}, 0, rowHeight_, true);
+  view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  layout->addWidget(view, 1);
+
+  // Force a value onto a port: the port and value lists, then Force.
+  auto* force = new QGridLayout;
+  force->addWidget(Caption("PortAddrCaption", "Address"), 0, 0);
+  force->addWidget(Caption("ValueCaption", "Value"), 0, 1);
+  auto* ports = new QComboBox;
+  ports->setObjectName("PortAddrList");
+  auto* values = new QComboBox;
+  values->setObjectName("ValueList");
+  force->addWidget(ports, 1, 0);
+  force->addWidget(values, 1, 1);
+  QPushButton* forceButton = Button("ForceButton", 80, rowHeight_ + 6);
+  force->addWidget(forceButton, 2, 0, 1, 2, Qt::AlignHCenter);
+  layout->addLayout(force);
+
+  connect(ports, &QComboBox::currentIndexChanged, this,
+          [this](int index) { run([this, index] { model_.selectPortAddress(index); }); });
+  connect(values, &QComboBox::currentIndexChanged, this,
+          [this](int index) { run([this, index] { model_.selectValue(index); }); });
+  connect(forceButton, &QPushButton::clicked, this,
+          [this] { run([this] { model_.ForceButton_Click(); }); });
+  return box;
+}
+
+QWidget* WatchWindow::buildRightColumn() {
+  auto* box = new QWidget;
+  auto* layout = new QVBoxLayout(box);
+  layout->setContentsMargins(0, 0, 0, 0);
+
+  // The interrupt lines, with a button beside each of rows 1 to 5.
+  layout->addWidget(Caption("InterruptCaption", "Interrupts"));
+  auto* lines = new QHBoxLayout;
+  QTableView* interrupts = makeTable(WatchTable::Interrupt, "InterruptTable");
+  interrupts->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  interrupts->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  interrupts->setSelectionMode(QAbstractItemView::NoSelection);
+  const int name = fontMetrics().horizontalAdvance("Interrupts") + 20;
+  const int value = fontMetrics().horizontalAdvance("Value") + 20;
+  FitTable(interrupts, {name, value}, 7, rowHeight_, false);
+  lines->addWidget(interrupts, 0, Qt::AlignTop);
+  auto* buttons = new QVBoxLayout;
+  buttons->setSpacing(0);
+  buttons->addSpacing(interrupts->frameWidth() + rowHeight_);
+  for (int i = 1; i <= 5; ++i) {
+    QPushButton* button = Button(Q(IndexedName("IButton", i)), rowHeight_ + 4, rowHeight_);
+    button->setFocusPolicy(Qt::NoFocus);
+    buttons->addWidget(button);
+    connect(button, &QPushButton::pressed, this,
+            [this, i] { run([this, i] { model_.IButton_MouseDown(i); }); });
+    connect(button, &QPushButton::released, this,
+            [this, i] { run([this, i] { model_.IButton_MouseUp(i); }); });
+  }
+  buttons->addStretch();
+  lines->addLayout(buttons);
+  lines->addStretch();
+  layout->addLayout(lines);
+
+  // The instruction at the program counter; the Label column stays hidden.
+  layout->addWidget(Caption("InstructionCaption", "Instructions"));
+  QTableView* instruction = makeTable(WatchTable::Instruction, "InstructionTable");
+  instruction->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  instruction->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  instruction->setSelectionMode(QAbstractItemView::NoSelection);
+  const auto width = [dpi = logicalDpiX()](int col) {
+    return MainWindow::TwipsToPixels(WatchWindowDialog::kColWidthList[col], dpi);
+  };
+  FitTable(instruction, {width(0), width(1), width(2), width(3)}, 1, rowHeight_, false);
+  instruction->setColumnHidden(kInstLabelColumn, true);
+  layout->addWidget(instruction);
+
+  // The start address: "Starting Addr.:", the keyed digits, the hex keys, OK.
+  auto* addrBox = new QFrame;
+  addrBox->setObjectName("AddrBox");
+  addrBox->setFrameShape(QFrame::StyledPanel);
+  auto* addr = new QGridLayout(addrBox);
+  addr->addWidget(Caption("StartAddressCaption", "Starting Addr.:"), 0, 0, 1, 2);
+  auto* addrLbl = new QLabel;
+  addrLbl->setObjectName("AddrLbl");
+  addrLbl->setFrameShape(QFrame::Panel);
+  addrLbl->setFrameShadow(QFrame::Sunken);
+  addrLbl->setAlignment(Qt::AlignCenter);
+  addr->addWidget(addrLbl, 0, 2, 1, 2);
+  for (int i = 0; i < 16; ++i) {
+    QPushButton* key = Button(Q(IndexedName("NUM", i)), 32, rowHeight_ + 4);
+    addr->addWidget(key, 1 + i / 4, i % 4);
+    connect(key, &QPushButton::clicked, this,
+            [this, i] { run([this, i] { model_.NUM_Click(i); }); });
+  }
+  QPushButton* accept = Button("AcceptButton", 80, rowHeight_ + 6);
+  accept->setAutoDefault(true);  // Enter on the focused OK presses it
+  addr->addWidget(accept, 5, 0, 1, 4, Qt::AlignHCenter);
+  accept->installEventFilter(new CharForwarder(accept, [this](char c) {
+    run([this, c] { model_.AcceptButton_KeyPress(static_cast<unsigned char>(c)); });
+    return c != ' ';  // space still presses the button
+  }));
+  connect(accept, &QPushButton::clicked, this,
+          [this] { run([this] { model_.AcceptButton_Click(); }); });
+  layout->addWidget(addrBox, 0, Qt::AlignLeft);
+
+  QPushButton* execute = Button("ExecuteButton", 100, rowHeight_ + 10);
+  execute->setAutoDefault(true);
+  connect(execute, &QPushButton::clicked, this,
+          [this] { run([this] { model_.ExecuteButton_Click(); }); });
+  layout->addWidget(execute, 0, Qt::AlignLeft);
+  layout->addStretch();
+  return box;
+}
+
+void WatchWindow::run(const std::function<void()>& procedure) {
+  if (inCore_) return;
+  inCore_ = true;
+  procedure();
+  inCore_ = false;
+  refresh();
+}
+
+void WatchWindow::refreshTables() {
+  const WatchChanges changes = model_.takeChanges();
+  if (changes.reset) {
+    for (WatchTableModel* tableModel : models_) tableModel->resetAll();
+    return;
+  }
+  int first = 0;
+  int last = 0;
+  if (MaskRange(changes.registerRows, first, last))
+    tableModel(WatchTable::Register)->rowsChanged(first, last);
+  if (!changes.memory.empty())
+    tableModel(WatchTable::Memory)->rowsChanged(changes.memory.first + 1, changes.memory.last + 1);
+  if (!changes.ports.empty())
+    tableModel(WatchTable::Port)->rowsChanged(changes.ports.first + 1, changes.ports.last + 1);
+  if (changes.instructionRow) tableModel(WatchTable::Instruction)->rowsChanged(1, 1);
+  if (MaskRange(changes.interruptRows, first, last))
+    tableModel(WatchTable::Interrupt)->rowsChanged(first, last);
+}
+
+void WatchWindow::refresh() {
+  refreshTables();
+  model_.VisitControls(binder_);
+  if (model_.Focus.serial != focusSerial_) {
+    focusSerial_ = model_.Focus.serial;
+    if (QWidget* widget = binder_.Find(model_.Focus.control)) widget->setFocus();
+  }
+  if (model_.MemoryScroll.serial != scrollSerial_) {
+    scrollSerial_ = model_.MemoryScroll.serial;
+    QTableView* memory = table(WatchTable::Memory);
+    const QModelIndex row = memory->model()->index(model_.MemoryScroll.row - 1, 0);
+    memory->setCurrentIndex(row);
+    memory->scrollTo(row, QAbstractItemView::PositionAtCenter);
+  }
+}
+
+void WatchWindow::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  refresh();
+}
+
+// Closing unloads the window: the next hand-over sets up a fresh machine.
+void WatchWindow::closeEvent(QCloseEvent* event) {
+  model_.Form_Unload();
+  event->accept();
+}
+
+}  // namespace parvix::ui

@@ -4,6 +4,8 @@
 #include <QTableView>
 #include <benchmark/benchmark.h>
 
+#include "qt_bench_main.h"
+
 #include "bench_support.h"
 #include "ui/editor/grid_model.h"
 
@@ -70,11 +72,4 @@ BENCHMARK(BM_AssignAddress)
 }  // namespace
 }  // namespace parvix::bench
 
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+PARVIX_BENCHMARK_MAIN_WITH_QT()

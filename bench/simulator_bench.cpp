@@ -3,6 +3,8 @@
 // Execute click with the refresh of the Qt table models and the repaint.
 #include <QApplication>
 #include <benchmark/benchmark.h>
+
+#include "qt_bench_main.h"
 #include <string>
 #include <utility>
 #include <vector>
@@ -116,11 +118,4 @@ BENCHMARK(BM_ExecuteClick)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 }  // namespace
 }  // namespace parvix::bench
 
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+PARVIX_BENCHMARK_MAIN_WITH_QT()

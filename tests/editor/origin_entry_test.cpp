@@ -108,5 +108,44 @@ TEST_F(OriginEntryTest, FocusTimerPicksTheDataAcceptButtonInDataMode) {
   EXPECT_EQ(w.Focus.control, "DataAcceptButton");
 }
 
+TEST_F(OriginEntryTest, ClickOnAnOriginLabelCellEditsItsAddress) {
+  w.Table1_Click(0, kLabelColumn);
+  EXPECT_EQ(w.TargetRow, 0);
+  EXPECT_EQ(w.EntryState, EditOriginState);
+  EXPECT_EQ(w.Numbers.NumberLabel.text, "0000");
+  EXPECT_TRUE(w.Numbers.NumberBox.visible);
+  // The prompt is shown as stored, without the quote before Accept.
+  EXPECT_EQ(w.TipsLabel.text,
+            "Enter starting address of the Origin and Click Accept', or press 'Esc' to quit.");
+  Key("2000");
+  w.Numbers.NumberAcceptButton_Click();
+  EXPECT_EQ(w.Table1.Text(0, kAddressColumn), "2000");
+  EXPECT_EQ(w.OriginList, std::vector<std::string>{"2000"});
+  EXPECT_EQ(w.EntryState, ProgramState);
+}
+
+TEST_F(OriginEntryTest, OtherCellsAndStatesIgnoreTheClick) {
+  w.Table1_Click(0, kAddressColumn);
+  w.Table1_Click(0, kMnemonicColumn);
+  w.Table1_Click(1, kLabelColumn);
+  w.Table1_Click(99, kLabelColumn);
+  EXPECT_EQ(w.EntryState, ProgramState);
+  w.NewOrigin_Click();
+  w.Table1_Click(0, kLabelColumn);
+  EXPECT_EQ(w.EntryState, NewOriginState);
+}
+
+TEST_F(OriginEntryTest, EditedInDataModeReturnsToDataMode) {
+  w.EntryMode_Click();
+  w.Table1_Click(0, kLabelColumn);
+  ASSERT_EQ(w.EntryState, EditOriginState);
+  EXPECT_FALSE(w.Data.DataBox.visible);
+  Key("4000");
+  w.Numbers.NumberAcceptButton_Click();
+  EXPECT_EQ(w.EntryState, DataState);
+  EXPECT_TRUE(w.Data.DataBox.visible);
+  EXPECT_EQ(w.Table1.Text(0, kAddressColumn), "4000");
+}
+
 }  // namespace
 }  // namespace parvix::testing

@@ -9,23 +9,11 @@ namespace {
 
 class AddressAssignmentTest : public SessionTest {
  protected:
-  // Writes an instruction row: mnemonic text, code text, optional label cell
-  // and operand name. Rows past the end grow the table.
   void Row(int r, const std::string& mnemonic, const std::string& code,
            const std::string& label = {}, const std::string& operand = {}) {
-    if (r >= w.Table1.Rows()) {
-      w.Table1.SetRows(r + 10);
-      w.StringTable.SetRows(r + 10);
-    }
-    w.Table1.SetText(r, kLabelColumn, label);
-    w.Table1.SetText(r, kMnemonicColumn, mnemonic);
-    w.Table1.SetText(r, kOpcodeColumn, code);
-    w.StringTable.SetText(r, 0, operand);
+    SetRow(r, mnemonic, code, label, operand);
   }
-  void Origin(int r, const std::string& address) {
-    w.Table1.SetText(r, kLabelColumn, "Origin");
-    w.Table1.SetText(r, kAddressColumn, address);
-  }
+  void Origin(int r, const std::string& address) { SetOrigin(r, address); }
   void Label(const std::string& name, const std::string& eqt = "XXXX") {
     w.Symbols.LabelCombo.push_back(name);
     w.Symbols.LabelEqtList.push_back(eqt);

@@ -22,6 +22,25 @@ class SessionTest : public ::testing::Test {
     session.TimerFired(id);
   }
 
+  // Writes a program row as the keypads would leave it: mnemonic text, code
+  // text, and optionally the Label cell and the operand name. A row past the
+  // end of the table grows it.
+  void SetRow(int r, const std::string& mnemonic, const std::string& code,
+              const std::string& label = {}, const std::string& operand = {}) {
+    if (r >= w.Table1.Rows()) {
+      w.Table1.SetRows(r + 10);
+      w.StringTable.SetRows(r + 10);
+    }
+    w.Table1.SetText(r, kLabelColumn, label);
+    w.Table1.SetText(r, kMnemonicColumn, mnemonic);
+    w.Table1.SetText(r, kOpcodeColumn, code);
+    w.StringTable.SetText(r, 0, operand);
+  }
+  void SetOrigin(int r, const std::string& address) {
+    w.Table1.SetText(r, kLabelColumn, "Origin");
+    w.Table1.SetText(r, kAddressColumn, address);
+  }
+
   FakeHost host;
   Session session{host};
   ProgrammingPanel& w = session.Main;

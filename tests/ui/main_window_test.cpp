@@ -8,30 +8,18 @@
 #include <QTableView>
 #include <QTest>
 
-#include "ui/editor/shell.h"
+#include "support/shell_fixture.h"
 
 namespace parvix::ui {
 
-class MainWindowTest : public QObject {
+class MainWindowTest : public QObject, public ShellFixture {
   Q_OBJECT
-
- private:
-  std::unique_ptr<Shell> shell;
-  ProgrammingPanel& m() { return shell->session.Main; }
-  MainWindow& window() { return shell->mainWindow; }
-  template <class T>
-  T* find(const char* name) {
-    return window().findChild<T*>(name);
-  }
 
  private slots:
   void init() {
-    shell = std::make_unique<Shell>();
-    shell->Start();
-    // The start-up window hands over after its 20 ms timer.
-    QTRY_VERIFY_WITH_TIMEOUT(window().isVisible(), 3000);
+    QVERIFY(StartShell());
   }
-  void cleanup() { shell.reset(); }
+  void cleanup() { StopShell(); }
 
   void startupShowsTheNewProgram() {
     QCOMPARE(shell->startupWindow.findChild<QLabel*>("VersionLabel(1)")->text(),
@@ -125,6 +113,28 @@ class MainWindowTest : public QObject {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     QCOMPARE(m().OriginList, (std::vector<std::string>{"8000", "9A00"}));
     QCOMPARE(window().table()->model()->index(1, 1).data().toString(), QString("9A00"));
+  }
+
+  void simulationPanelHandsTheProgramOver() {
+    m().Table1.SetText(1, kMnemonicColumn, "HLT");
+    m().Table1.SetText(1, kOpcodeColumn, "76");
+    QTest::keyClick(&window(), Qt::Key_F5, Qt::ControlModifier);
+    QWidget* watch = &shell->watchWindow;
+    QTRY_VERIFY_WITH_TIMEOUT(watch->isVisible(), 3000);
+    QCOMPARE(find<QLabel>("TipsLabel")->text(), QString("Preparing for simulation..."));
+    QCOMPARE(m().WatchWindowDialogInstance.memoryText(0x8000), std::string("76"));
+    QCOMPARE(m().Table1.Text(1, kAddressColumn), std::string("8000"));
+    QVERIFY(watch->isWindow());
+    QCOMPARE(watch->parentWidget(), &window());
+  }
+
+  void assignAddressesFromTheToolsMenu() {
+    m().Table1.SetText(1, kMnemonicColumn, "NOP");
+    m().Table1.SetText(1, kOpcodeColumn, "00");
+    QTest::keyClick(&window(), Qt::Key_F5);
+    QCOMPARE(find<QLabel>("TipsLabel")->text(), QString("Assigning Addresses . . ."));
+    QTRY_COMPARE(find<QLabel>("TipsLabel")->text(), QString("Program Mode."));
+    QCOMPARE(window().table()->model()->index(1, 1).data().toString(), QString("8000"));
   }
 
   void screenshot() {

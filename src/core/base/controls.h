@@ -4,6 +4,7 @@
 // the widgets' object names.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -28,6 +29,10 @@ struct Control {
 struct ListControl : Control {
   std::vector<std::string> items;
   int listIndex = -1;
+  // For long lists that a model refills from its own data: a number that
+  // changes whenever `items` change, so that the ui compares the entries only
+  // when it differs from the one it last drew. 0: not kept, the ui compares.
+  std::uint64_t itemsRevision = 0;
 };
 
 // A menu item: caption (with its & access key), enabled and checked.

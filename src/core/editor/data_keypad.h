@@ -1,5 +1,6 @@
 // The data keypad of data mode: sixteen hex keys, the two-digit byte being
 // keyed and Accept, which writes a "DFB" line and moves to the next row.
+// The state stays DataState, so a run of bytes is keyed one after another.
 #pragma once
 
 #include <array>
@@ -20,6 +21,12 @@ class DataKeypad {
   Control DataAcceptButton;
 
   void DataStatus(bool Status);
+  // Shifts the key's digit into DataLabel from the right.
+  void DataNum_Click(int Index);
+  // Typed hex digits (either case) key the byte; other keys are ignored.
+  void DataAcceptButton_KeyPress(char KeyAscii);
+  // Writes the byte as a "DFB" line on the cursor row and moves to the next row.
+  void DataAcceptButton_Click();
 
   template <class F>
   void VisitControls(F&& f) {

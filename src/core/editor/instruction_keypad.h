@@ -1,5 +1,10 @@
 // The instruction keypad: 80 mnemonic keys that start a program line, and the
 // two hover labels that describe the key under the mouse.
+//
+// A key writes its mnemonic into the cursor row and either completes the line
+// at once (operand-less keys) or enters the entry state that asks for its
+// operand: a register or pair on the register keypad, a restart number on the
+// number keypad, or a name on the operand panels.
 #pragma once
 
 #include <array>
@@ -22,6 +27,12 @@ class InstructionKeypad {
 
   // Shows or hides the keypad.
   void InstructionStatus(bool Status);
+  // Starts a line with key `Index` (only in the idle states). The row's old
+  // contents are kept in SavedLine so that Esc can restore them while an
+  // operand is still awaited.
+  void INST_Click(int Index);
+  // Hover tip: the key's mnemonic and operand pattern from InstTable.
+  void INST_MouseMove(int Index);
 
   template <class F>
   void VisitControls(F&& f) {

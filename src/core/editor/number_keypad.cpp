@@ -63,6 +63,11 @@ void NumberKeypad::NUM_Click(int Index) {
   w_.RestartDigit(Index);
 }
 
+void NumberKeypad::NUM_MouseMove(int Index) {
+  if (Index < 0 || Index > 15 || !NUM[Index].enabled) return;
+  if (w_.EntryState == RstState) NumberLabel.text = NUM[Index].text;
+}
+
 void NumberKeypad::NumberAcceptButton_KeyPress(char KeyAscii) {
   int digit = HexDigitValue(KeyAscii);
   if (digit >= 0) NUM_Click(digit);

@@ -1,5 +1,6 @@
 // The number keypad: sixteen hex keys, the keyed value, and Accept. It keys
-// origin addresses (four digits shifted in from the right) and restart numbers.
+// origin addresses (four digits shifted in from the right) and restart numbers
+// (one digit 0 to 7 that completes the RST line at once).
 #pragma once
 
 #include <array>
@@ -16,13 +17,16 @@ class NumberKeypad {
 
   Control NumberBox;
   std::array<Control, 16> NUM;
-  Control NumberLabel;         // the value being keyed
-  Control DataTypeLabel;       // "Address" or "Number"
+  Control NumberLabel;    // the value being keyed
+  Control DataTypeLabel;  // "Address" or "Number"
   Control NumberAcceptButton;
-  Control NumberFocusButton;   // takes typed restart digits
+  Control NumberFocusButton;  // takes typed restart digits
 
   void NumberStatus(bool Status);
+  // An origin digit in the origin states, else the restart digit.
   void NUM_Click(int Index);
+  // Hover tip in the restart state: the key's caption in NumberLabel.
+  void NUM_MouseMove(int Index);
   void NumberAcceptButton_Click();
   // Typed characters: hex digits key the address.
   void NumberAcceptButton_KeyPress(char KeyAscii);

@@ -105,16 +105,7 @@ void ProgrammingPanel::New_File() {
 }
 
 void ProgrammingPanel::NewFile_Click() {
-  if (ProgramChanged) {
-    const int answer = host.MsgBox("Save changes to " + FileTitle + "?", kMsgYesNoCancelQuestion);
-    MsgBoxAnswer = std::to_string(answer);
-    if (answer == kAnswerYes) {
-      SaveFile_Click();
-      if (ProgramChanged) return;  // the save failed or was cancelled: keep the program
-    } else if (answer != kAnswerNo) {
-      return;
-    }
-  }
+  if (!QuerySaveChanges()) return;
   FileTitle = kDefaultFileTitle;
   New_File();
 }

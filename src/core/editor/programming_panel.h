@@ -27,6 +27,7 @@
 #include "editor/number_keypad.h"
 #include "editor/register_keypad.h"
 #include "printing/print_comment_panel.h"
+#include "simulator/watch_window.h"
 #include "symbols/find_panel.h"
 #include "symbols/label_panel.h"
 #include "symbols/place_panel.h"
@@ -171,12 +172,30 @@ class ProgrammingPanel {
   // first on the table's last row, before an origin row, and in Insert mode.
   void AdvanceAfterLine();
   void ApplyDefaultComment(int CurrentRow);
+  // The mouse over the window's free area: the keypads' hover tips go.
+  void Form_MouseMove();
+
+  // ---- Table clicks (table_clicks.cpp) ---------------------------------------------------
+  // A click on cell (row, col) of the program table, by entry state.
+  void Table1_Click(int row, int col);
 
   // ---- Strings ------------------------------------------------------------------------
   void UpdateLabels();
 
-  // ---- Program file -------------------------------------------------------------------
+  // ---- Program file (program_file.cpp) ------------------------------------------------
+  void OpenFile_Click();
+  // Reads the program file FilePath into a new program; false (after the
+  // message and a new untitled program) when it cannot be read.
+  bool Open_File();
   void SaveFile_Click();
+  void SaveAsFile_Click();
+  void QuitFile_Click();
+  // Closing the window: asks the quit question; Cancel keeps the window open.
+  // UnloadMode tells how the close was asked for (0: the window's close box).
+  void Form_QueryUnload(bool& Cancel, int UnloadMode);
+  // The save-changes question before a command replaces the program: true
+  // when the caller may go on (unchanged, No, or Yes and the save succeeded).
+  bool QuerySaveChanges();
 
   // ---- Address assignment (hextools/address_assignment.cpp) ---------------------------
   // Assigns the addresses of every instruction row and the equivalents of
@@ -185,6 +204,13 @@ class ProgrammingPanel {
   void Assign_Address(bool AddressMessageEnable);
   void AssignAddress_Click();
   void AddressTimer_Timer();
+
+  // ---- Hand-over to the simulator (simulator/hand_over.cpp) ----------------------------
+  // The watch window, owned by the main window; loaded on first use.
+  WatchWindowDialog WatchWindowDialogInstance{host};
+  // View > Simulation Panel: assigns addresses, then hands the program over.
+  void SimulationView_Click();
+  void SimulationTimer_Timer();
 
   // Calls f(name, control) for every control of the window and its panels.
   template <class F>

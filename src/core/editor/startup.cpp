@@ -67,6 +67,9 @@ void ProgrammingPanel::Form_Load() {
     case FileNew:
       NewFile_Click();
       break;
+    case FileOpened:
+      Open_File();
+      break;
     case FileSaved:
       OriginList.clear();
       break;
@@ -82,6 +85,9 @@ void ProgrammingPanel::TimerFired(TimerId id) {
       break;
     case TimerId::AddressTimer:
       AddressTimer_Timer();
+      break;
+    case TimerId::SimulationTimer:
+      SimulationTimer_Timer();
       break;
     default:
       break;

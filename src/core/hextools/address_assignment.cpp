@@ -2,11 +2,11 @@
 // label the address of its row, every label operand its bytes; the checks
 // that stop assembling report their compile errors here.
 //
-// Names are looked up through hash maps built once per call, so the work
-// grows with the rows plus the names, never rows times names.
+// Names are looked up through the symbol lists' hash index and one count of
+// the Label cells, so the work grows with the rows plus the names, never rows
+// times names.
 #include <string_view>
 #include <unordered_map>
-#include <unordered_set>
 
 #include "base/hex_text.h"
 #include "editor/programming_panel.h"
@@ -58,9 +58,8 @@ void ProgrammingPanel::Assign_Address(bool AddressMessageEnable) {
 
   // A name used both as label and as variable: the first such label.
   if (AddressMessageEnable && !labels.empty() && !variables.empty()) {
-    const std::unordered_set<std::string_view> variableNames(variables.begin(), variables.end());
     for (const std::string& name : labels) {
-      if (variableNames.count(name) != 0) {
+      if (variables.Contains(name)) {
         fail("The string '" + name + "' is used as both label and variable.");
         return;
       }
@@ -83,10 +82,6 @@ void ProgrammingPanel::Assign_Address(bool AddressMessageEnable) {
       }
     }
   }
-
-  // The first label of each name gets the address of the row it is placed on.
-  std::unordered_map<std::string_view, size_t> firstLabel;
-  for (size_t i = 0; i < labels.size(); ++i) firstLabel.emplace(labels[i], i);
 
   // Address walk, block by block in table order.
   std::vector<Block> blocks;
@@ -117,9 +112,9 @@ void ProgrammingPanel::Assign_Address(bool AddressMessageEnable) {
     Table1.SetText(r, kAddressColumn, addressText);
     blocks.back().hasInstructions = true;
     const std::string& label = Table1.Text(r, kLabelColumn);
-    if (!label.empty()) {
-      auto it = firstLabel.find(label);
-      if (it != firstLabel.end()) Symbols.LabelEqtList[it->second] = addressText;
+    // The first label of that name gets the address of its row.
+    if (const int index = Symbols.LabelIndex(label); !label.empty() && index >= 0) {
+      Symbols.LabelEqtList[index] = addressText;
     }
     if (const int rowLength = CodeLength(Table1.Text(r, kOpcodeColumn)); rowLength != 0) {
       length = rowLength;
@@ -132,21 +127,15 @@ void ProgrammingPanel::Assign_Address(bool AddressMessageEnable) {
     LastAddressList.push_back(block.hasInstructions ? HexAtLeast4(block.last) : std::string());
   }
 
-  // Label operands: opcode, low byte, high byte. With several labels of one
-  // name, the last one's equivalent is the one written.
-  std::unordered_map<std::string_view, size_t> lastLabel;
-  for (size_t i = 0; i < labels.size(); ++i) lastLabel[labels[i]] = i;
-  if (!lastLabel.empty()) {
+  // Label operands: the opcode, then the label's low and high byte.
+  if (!labels.empty()) {
     for (int r = 1; r < Table1.Rows(); ++r) {
       const std::string& operand = StringTable.Text(r, 0);
       if (operand.empty()) continue;
-      auto it = lastLabel.find(operand);
-      if (it == lastLabel.end()) continue;
-      const std::string& eqt = Symbols.LabelEqtList[it->second];
-      const std::string low = eqt.size() >= 4 ? eqt.substr(2, 2) : std::string("XX");
-      const std::string high = eqt.size() >= 4 ? eqt.substr(0, 2) : std::string("XX");
+      const int index = Symbols.LabelIndex(operand);
+      if (index < 0) continue;
       const std::string opcode = Table1.Text(r, kOpcodeColumn).substr(0, 2);
-      Table1.SetText(r, kOpcodeColumn, opcode + "   " + low + "   " + high);
+      Table1.SetText(r, kOpcodeColumn, opcode + Symbols.LabelOperandBytes(index));
     }
   }
 

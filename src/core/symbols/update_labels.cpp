@@ -1,45 +1,68 @@
 // UpdateLabels: recomputes for every label whether and where it is placed and
 // whether it is used, and refills the label copies of the place, find and
-// replace panels. One walk of the table indexes the names, so the work grows
-// with rows plus labels, not rows times labels.
-#include <string_view>
-#include <unordered_map>
+// replace panels. One walk of the table looks each Label cell and each
+// operand name up in the label index, so the work grows with rows plus
+// labels, not rows times labels.
+#include <vector>
 
 #include "editor/programming_panel.h"
 
 namespace parvix {
 
-void ProgrammingPanel::UpdateLabels() {
-  Find.FindCombo.items.clear();
-  Place.PlaceCombo.items.clear();
-  Replace.ReplaceCombo.items.clear();
-  auto& s = Symbols;
-  if (s.LabelCombo.empty()) return;
+namespace {
 
-  // First row (from row 1) placing each name, and the names used as 16-bit operands.
-  std::unordered_map<std::string_view, int> placedRow;
-  std::unordered_map<std::string_view, bool> used;
-  for (int r = 1; r < Table1.Rows(); ++r) {
-    const std::string& label = Table1.Text(r, kLabelColumn);
-    if (!label.empty()) placedRow.emplace(label, r);
-    const std::string& operand = StringTable.Text(r, 0);
-    if (!operand.empty() && Table1.Text(r, kOpcodeColumn).size() == 12) used.emplace(operand, true);
+// A copy of the label names for a panel's list. Emptying a list also drops
+// its selection; the entries are copied only when the names have changed.
+void RefillCopy(ListControl& copy, const NameList& names) {
+  copy.listIndex = -1;
+  if (copy.itemsRevision == names.revision() && copy.items.size() == names.size()) return;
+  copy.items = names.Items();
+  copy.itemsRevision = names.revision();
+}
+
+}  // namespace
+
+void ProgrammingPanel::UpdateLabels() {
+  auto& s = Symbols;
+  const NameList& names = s.LabelCombo;
+  if (names.empty()) {
+    for (ListControl* copy : {&Find.FindCombo, &Place.PlaceCombo, &Replace.ReplaceCombo}) {
+      RefillCopy(*copy, names);
+    }
+    return;  // the derived lists stay as they are
   }
 
-  const size_t count = s.LabelCombo.size();
+  const size_t count = names.size();
+  std::vector<int> placedRow(count, 0);  // 0: not placed (row 0 is never looked at)
+  std::vector<char> used(count, 0);
+  for (int r = 1; r < Table1.Rows(); ++r) {
+    const std::string& label = Table1.Text(r, kLabelColumn);
+    if (!label.empty()) {
+      const int i = names.IndexOf(label);
+      if (i >= 0 && placedRow[i] == 0) placedRow[i] = r;
+    }
+    const std::string& operand = StringTable.Text(r, 0);
+    if (!operand.empty() && Table1.Text(r, kOpcodeColumn).size() == 12) {
+      const int i = names.IndexOf(operand);
+      if (i >= 0) used[i] = 1;
+    }
+  }
+
   s.LabelPlacedList.resize(count);
   s.LabelUsedList.resize(count);
   s.LabelLineList.resize(count);
   for (size_t i = 0; i < count; ++i) {
-    const std::string& name = s.LabelCombo[i];
-    auto placed = placedRow.find(name);
-    s.LabelPlacedList[i] = placed != placedRow.end() ? "1" : "0";
-    s.LabelLineList[i] = placed != placedRow.end() ? std::to_string(placed->second) : "0";
-    s.LabelUsedList[i] = used.count(name) != 0 ? "1" : "0";
+    // A name that stands in the list twice (a damaged file) shares the
+    // findings of its first entry.
+    const size_t first = static_cast<size_t>(names.IndexOf(names[i]));
+    const int row = placedRow[first];
+    s.LabelPlacedList[i] = row != 0 ? "1" : "0";
+    s.LabelLineList[i] = std::to_string(row);
+    s.LabelUsedList[i] = used[first] != 0 ? "1" : "0";
   }
-  Find.FindCombo.items = s.LabelCombo;
-  Place.PlaceCombo.items = s.LabelCombo;
-  Replace.ReplaceCombo.items = s.LabelCombo;
+  for (ListControl* copy : {&Find.FindCombo, &Place.PlaceCombo, &Replace.ReplaceCombo}) {
+    RefillCopy(*copy, names);
+  }
 }
 
 }  // namespace parvix

@@ -85,8 +85,17 @@ void ApplyList(QWidget* widget, const ListControl& control) {
   if (widget->isEnabled() != control.enabled) widget->setEnabled(control.enabled);
   if (auto* combo = qobject_cast<QComboBox*>(widget)) {
     const QSignalBlocker block(combo);
-    bool same = combo->count() == static_cast<int>(control.items.size());
-    for (int i = 0; same && i < combo->count(); ++i) same = combo->itemText(i) == Q(control.items[i]);
+    // A list that keeps a revision number is compared only when it changed.
+    const char* const drawnRevision = "itemsRevision";
+    const bool unchanged = control.itemsRevision != 0 &&
+                           combo->property(drawnRevision).toULongLong() == control.itemsRevision;
+    bool same = unchanged || combo->count() == static_cast<int>(control.items.size());
+    for (int i = 0; !unchanged && same && i < combo->count(); ++i) {
+      same = combo->itemText(i) == Q(control.items[i]);
+    }
+    if (!unchanged) {
+      combo->setProperty(drawnRevision, QVariant::fromValue<qulonglong>(control.itemsRevision));
+    }
     if (!same) {
       combo->clear();
       QStringList items;

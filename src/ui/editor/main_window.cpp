@@ -18,6 +18,7 @@
 #include "ui/base/event_filters.h"
 #include "ui/editor/grid_model.h"
 #include "ui/editor/keypad_views.h"
+#include "ui/symbols/operand_panels.h"
 
 namespace parvix::ui {
 
@@ -123,11 +124,20 @@ void MainWindow::WireCommands() {
   ProgrammingPanel& m = model_;
   menuCommands.insert("NewFile", [&m] { m.NewFile_Click(); });
   menuCommands.insert("NewOrigin", [&m] { m.NewOrigin_Click(); });
+  menuCommands.insert("OpenFile", [&m] { m.OpenFile_Click(); });
   menuCommands.insert("SaveFile", [&m] { m.SaveFile_Click(); });
+  menuCommands.insert("SaveAsFile", [&m] { m.SaveAsFile_Click(); });
+  menuCommands.insert("QuitFile", [&m] { m.QuitFile_Click(); });
   menuCommands.insert("EntryMode", [&m] { m.EntryMode_Click(); });
+  menuCommands.insert("AssignAddress", [&m] { m.AssignAddress_Click(); });
+  menuCommands.insert("SimulationView", [&m] { m.SimulationView_Click(); });
   menuCommands.insert("WriteMode", [&m] { m.WriteMode_Click(); });
   menuCommands.insert("TipsOption", [&m] { m.TipsOption_Click(); });
 
+  // A click on a cell of the program table.
+  connect(table_, &QTableView::clicked, this, [this](const QModelIndex& index) {
+    Run([this, index] { model_.Table1_Click(index.row(), index.column()); });
+  });
   // Esc is the common cancel of whatever entry is in progress.
   auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
   connect(escape, &QShortcut::activated, this, [this] { Run([this] { model_.TableCancelButton_Click(); }); });
@@ -207,6 +217,8 @@ void MainWindow::BuildCentral() {
   AddPanel(BuildNumberKeypad(*this));
   AddPanel(BuildDataKeypad(*this));
   AddPanel(BuildCommentPanel(*this));
+  AddPanel(BuildLabelPanel(*this));
+  AddPanel(BuildXXPanel(*this));
 
   // The tips line and the write mode.
   auto* bottom = new QHBoxLayout;
@@ -251,7 +263,21 @@ void MainWindow::Run(const std::function<void()>& procedure) {
   Render();
 }
 
-void MainWindow::closeEvent(QCloseEvent* event) { event->accept(); }
+void MainWindow::closeEvent(QCloseEvent* event) {
+  // While a core procedure waits in a modal box the window stays open.
+  if (inCore_) {
+    event->ignore();
+    return;
+  }
+  // The quit question; with OK the core has already ended the run.
+  bool cancel = false;
+  Run([this, &cancel] { model_.Form_QueryUnload(cancel, 0); });
+  if (cancel) {
+    event->ignore();
+  } else {
+    event->accept();
+  }
+}
 
 void MainWindow::RenderMenus() {
   model_.Menu.Visit([this](const std::string& name, const MenuEntry& entry) {
@@ -269,6 +295,14 @@ void MainWindow::RenderMenus() {
 void MainWindow::Render() {
   const QString caption = Q(model_.Caption);
   if (windowTitle() != caption) setWindowTitle(caption);
+  // Hide first, then show: a panel shown while the one it replaces is still
+  // up would widen the window for good, as showing a widget lays out its
+  // parents at once.
+  model_.VisitControls([this](std::string_view name, const auto& control) {
+    if (control.visible) return;
+    QWidget* widget = binder_.Find(name);
+    if (widget != nullptr && widget->isVisibleTo(widget->parentWidget())) widget->setVisible(false);
+  });
   model_.VisitControls(binder_);
   RenderMenus();
 

@@ -5,6 +5,7 @@ namespace parvix::ui {
 Shell::Shell() {
   host.RegisterWindow(WindowId::Startup, &startupWindow);
   host.RegisterWindow(WindowId::Main, &mainWindow);
+  host.RegisterWindow(WindowId::Watch, &watchWindow);
   host.onTimer = [this](TimerId id) { session.TimerFired(id); };
   host.onRefresh = [this] { RenderAll(); };
 }
@@ -22,6 +23,7 @@ void Shell::Start() {
 void Shell::RenderAll() {
   startupWindow.Render();
   mainWindow.Render();
+  watchWindow.refresh();
 }
 
 }  // namespace parvix::ui

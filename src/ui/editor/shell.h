@@ -8,6 +8,7 @@
 #include "ui/editor/main_window.h"
 #include "ui/editor/startup_window.h"
 #include "ui/host/qt_host.h"
+#include "ui/simulator/watch_window.h"
 
 namespace parvix::ui {
 
@@ -25,6 +26,8 @@ class Shell {
   Session session{host};
   StartupWindow startupWindow{session.Startup};
   MainWindow mainWindow{session.Main};
+  // Modeless, owned by the main window so that it stays above it.
+  WatchWindow watchWindow{session.Main.WatchWindowDialogInstance, &mainWindow};
 };
 
 }  // namespace parvix::ui

@@ -172,6 +172,9 @@ void QtHost::SetPointer(Pointer pointer) {
   }
 }
 
-void QtHost::EndRun() { QApplication::quit(); }
+// The run ends at once: exit() leaves the event loop without offering the
+// windows a close first (quit() would ask each window again, and the main
+// window answers a close with the quit question).
+void QtHost::EndRun() { QApplication::exit(0); }
 
 }  // namespace parvix::ui

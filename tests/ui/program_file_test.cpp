@@ -1,0 +1,103 @@
+// The program-file commands through the real widgets, headless: the menu
+// items reach Save As and Open with Qt's own file dialog, and closing the
+// main window asks the quit question and stays open on Cancel.
+#include <QAction>
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+#include "support/shell_fixture.h"
+
+namespace parvix::ui {
+
+class ProgramFileUiTest : public QObject, public ShellFixture {
+  Q_OBJECT
+
+ private:
+  // Runs `act` on the next modal window (a message box or a file dialog)
+  // once it is open.
+  static void OnNextModal(std::function<void(QWidget*)> act) {
+    auto* poll = new QTimer(qApp);
+    poll->setInterval(20);
+    QObject::connect(poll, &QTimer::timeout, [poll, act] {
+      if (QWidget* modal = QApplication::activeModalWidget()) {
+        poll->stop();
+        poll->deleteLater();
+        act(modal);
+      }
+    });
+    poll->start();
+  }
+  static void PressBox(QMessageBox::StandardButton button) {
+    OnNextModal([button](QWidget* modal) {
+      auto* box = qobject_cast<QMessageBox*>(modal);
+      QVERIFY(box != nullptr);
+      QCOMPARE(box->text(), QString("Are you sure you want to quit? You will lose unsaved information."));
+      box->button(button)->click();
+    });
+  }
+  static void ChooseFile(const QString& path) {
+    OnNextModal([path](QWidget* modal) {
+      auto* dialog = qobject_cast<QFileDialog*>(modal);
+      QVERIFY(dialog != nullptr);
+      // Type the full name, as a user would, so that the proposed name goes.
+      dialog->selectFile(path);
+      if (auto* edit = dialog->findChild<QLineEdit*>("fileNameEdit")) edit->setText(path);
+      QMetaObject::invokeMethod(dialog, "accept");
+    });
+  }
+
+ private slots:
+  void init() {
+    QVERIFY(StartShell());
+  }
+  void cleanup() { StopShell(); }
+
+  void saveAsAndOpenThroughTheMenus() {
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    m().Table1.SetText(1, kMnemonicColumn, "NOP");
+    m().ProgramChanged = true;
+
+    ChooseFile(dir.filePath("menu.zvt"));
+    window().action("SaveAsFile")->trigger();
+    QCOMPARE(window().windowTitle(), QString("Quenmar Parvix - menu.zvt"));
+    QCOMPARE(window().findChild<QLabel*>("TipsLabel")->text(), QString("File Saved."));
+    QVERIFY(QFile::exists(dir.filePath("menu.zvt")));
+
+    window().action("NewFile")->trigger();
+    QCOMPARE(window().windowTitle(), QString("Quenmar Parvix - Pgm1.zvt"));
+    ChooseFile(dir.filePath("menu.zvt"));
+    window().action("OpenFile")->trigger();
+    QCOMPARE(window().windowTitle(), QString("Quenmar Parvix - menu.zvt"));
+    QCOMPARE(window().table()->model()->index(1, kMnemonicColumn).data().toString(), QString("NOP"));
+    QCOMPARE(window().findChild<QLabel*>("TipsLabel")->text(), QString("File Opened."));
+  }
+
+  // Last: OK ends the run, after which Qt starts no further modal loop.
+  void closeAsksAndCancelKeepsTheWindow() {
+    PressBox(QMessageBox::Cancel);
+    QVERIFY(!window().close());
+    QVERIFY(window().isVisible());
+    QCOMPARE(m().MsgBoxAnswer, std::string("2"));
+
+    PressBox(QMessageBox::Ok);
+    QVERIFY(window().close());
+    QVERIFY(!window().isVisible());
+    QCOMPARE(m().MsgBoxAnswer, std::string("1"));
+  }
+};
+
+}  // namespace parvix::ui
+
+QTEST_MAIN(parvix::ui::ProgramFileUiTest)
+#include "program_file_test.moc"

@@ -131,15 +131,25 @@ class KeypadTest : public QObject, public ShellFixture {
     QCOMPARE(cell(2, 4), QString("Restart#3 (Call sub-routine at address 0018H)."));
   }
 
-  void mviAWaitsForItsName() {
+  void mviAThenANewVariable() {
     click("INST(1)");
     click("REG(7)");
     QCOMPARE(m().EntryState, static_cast<int>(MviByteState));
     QCOMPARE(cell(1, 2), QString("MVI  A,"));
     QCOMPARE(cell(1, 3), QString("3E"));
     QVERIFY(!find("RegisterBox")->isVisible());
-    if (auto* xx = window().findChild<QWidget*>("XXBox")) QVERIFY(xx->isVisible());
+    QVERIFY(find("XXBox")->isVisible());
     QCOMPARE(find<QLabel>("TipsLabel")->text(), QString("Enter 8-bit number and click 'Accept'."));
+
+    // The variable panel finishes the line: a new name typed and accepted.
+    QTRY_COMPARE(QApplication::focusWidget(), find("XXText"));
+    typeInto("count");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCOMPARE(cell(1, 2), QString("MVI  A,   count"));
+    QCOMPARE(cell(1, 3), QString("3E   XX"));
+    QCOMPARE(cell(1, 4), QString("Move the equivalent of 'count' into Accumulator."));
+    QCOMPARE(m().CursorRow, 2);
+    QCOMPARE(m().EntryState, static_cast<int>(ProgramState));
   }
 
   void dataBytesByClickAndByKeyboard() {

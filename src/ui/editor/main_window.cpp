@@ -175,6 +175,8 @@ void MainWindow::BuildCentral() {
     label->setObjectName(Q(IndexedName("HeadLabel", i)));
     label->setFixedWidth(TwipsToPixels(model_.ColWidthList[i], dpi));
     label->setAlignment(i < 2 ? Qt::AlignCenter : (Qt::AlignLeft | Qt::AlignVCenter));
+    // Left-aligned headings start where the cells' text starts.
+    if (i >= 2) label->setContentsMargins(4, 0, 0, 0);
     QFont bold = label->font();
     bold.setBold(true);
     label->setFont(bold);

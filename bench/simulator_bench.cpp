@@ -62,14 +62,19 @@ std::vector<std::pair<int, std::string>> FullMemoryProgram() {
   return rows;
 }
 
+// The hand-over into a freshly set-up watch window.
+void HandOverFresh(WatchWindowDialog& watch, const std::vector<std::pair<int, std::string>>& program) {
+  watch.Form_Unload();
+  watch.load();
+  for (const auto& [address, code] : program) watch.writeCodeText(address, code);
+}
+
 void BM_OpenWatchWindowModel(benchmark::State& state) {
   NullHost host;
   const auto program = FullMemoryProgram();
   auto watch = std::make_unique<WatchWindowDialog>(host);
   for (auto _ : state) {
-    watch->Form_Unload();
-    watch->load();
-    for (const auto& [address, code] : program) watch->writeCodeText(address, code);
+    HandOverFresh(*watch, program);
     benchmark::DoNotOptimize(watch->machine.memory.data());
   }
 }
@@ -81,9 +86,7 @@ void BM_OpenWatchWindowOnScreen(benchmark::State& state) {
   const auto program = FullMemoryProgram();
   auto watch = std::make_unique<WatchWindowDialog>(host);
   for (auto _ : state) {
-    watch->Form_Unload();
-    watch->load();
-    for (const auto& [address, code] : program) watch->writeCodeText(address, code);
+    HandOverFresh(*watch, program);
     ui::WatchWindow window(*watch);
     window.show();
     QApplication::processEvents();

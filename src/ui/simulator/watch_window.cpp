@@ -115,31 +115,33 @@ QWidget* WatchWindow::buildRegisters() {
   return box;
 }
 
-QWidget* WatchWindow::buildMemory() {
-  auto* box = new QWidget;
+// A captioned address/value table that fills the column's height: the
+// memory table and the port table.
+QVBoxLayout* WatchWindow::addressValueColumn(QWidget* box, const char* captionName,
+                                             const char* caption, WatchTable table,
+                                             const char* tableName) {
   auto* layout = new QVBoxLayout(box);
   layout->setContentsMargins(0, 0, 0, 0);
-  layout->addWidget(Caption("MemoryCaption", "Memory Contents"));
-  QTableView* view = makeTable(WatchTable::Memory, "MemoryTable");
+  layout->addWidget(Caption(captionName, caption));
+  QTableView* view = makeTable(table, tableName);
   const int address = fontMetrics().horizontalAdvance("Address") + 20;
   const int value = fontMetrics().horizontalAdvance("Value") + 20;
   FitTable(view, {address, value}, 0, rowHeight_, true);
   view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   layout->addWidget(view, 1);
+  return layout;
+}
+
+QWidget* WatchWindow::buildMemory() {
+  auto* box = new QWidget;
+  addressValueColumn(box, "MemoryCaption", "Memory Contents", WatchTable::Memory, "MemoryTable");
   return box;
 }
 
 QWidget* WatchWindow::buildPorts() {
   auto* box = new QWidget;
-  auto* layout = new QVBoxLayout(box);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->addWidget(Caption("PortCaption", "Port Data"));
-  QTableView* view = makeTable(WatchTable::Port, "PortTable");
-  const int address = fontMetrics().horizontalAdvance("Address") + 20;
-  const int value = fontMetrics().horizontalAdvance("Value") + 20;
-  FitTable(view, {address, value}, 0, rowHeight_, true);
-  view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  layout->addWidget(view, 1);
+  QVBoxLayout* layout =
+      addressValueColumn(box, "PortCaption", "Port Data", WatchTable::Port, "PortTable");
 
   // Force a value onto a port: the port and value lists, then Force.
   auto* force = new QGridLayout;

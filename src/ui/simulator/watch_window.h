@@ -14,6 +14,7 @@
 #include "ui/base/binding.h"
 
 class QTableView;
+class QVBoxLayout;
 
 namespace parvix::ui {
 
@@ -45,6 +46,8 @@ class WatchWindow : public QWidget {
  private:
   QTableView* makeTable(WatchTable table, const char* name);
   QWidget* buildRegisters();
+  QVBoxLayout* addressValueColumn(QWidget* box, const char* captionName, const char* caption,
+                                  WatchTable table, const char* tableName);
   QWidget* buildMemory();
   QWidget* buildPorts();
   QWidget* buildRightColumn();

@@ -42,11 +42,27 @@ enum class TimerId {
   StartupTimer,     // main window: 10 ms focus to the number panel's Accept
   AddressTimer,     // main window: address assignment step
   SimulationTimer,  // main window: hand-over to the watch window
-  DownloadTimer,
-  UploadTimer,
-  PrintTimer,
-  DisassemblyTimer,
-  EquivalentsTimer,  // equivalents window: 20 ms focus after a row is picked
+  // Trainer link (main window): the download chain and the upload's saving.
+  CreateDnldString,  // 10 ms: the download confirmation
+  DownloadTimer,     // 10 ms: opens the port and sends the records
+  PortCloseTimer,    // 100 ms: closes the port after a download
+  CreateHexTimer,    // 100 ms: cuts an upload into records and saves them
+  // Print run (main window).
+  PrintAddress,     // 10 ms: assigns addresses
+  PrintProgram,     // 10 ms: counts rows, pages and strings
+  SetupTimer,       // 2000 ms: composes one program page
+  PrintTimer,       // 20 ms: prints the program page
+  LabelSetupTimer,  // 10 ms: composes one equivalents page, or ends the run
+  LabelPrintTimer,  // 20 ms: prints the equivalents page
+  // Disassembly dialog: the four build steps, 10 ms apart.
+  CheckTimer,
+  CopyTimer,
+  DisassembleTimer,
+  CommentTimer,
+  // Equivalents window: 20 ms, then the Accept button of the label or
+  // variable value takes the focus.
+  DelayTimer,
+  XXDelayTimer,
   Count
 };
 
@@ -69,7 +85,10 @@ class Host {
   virtual void StartTimer(TimerId id, int intervalMs) = 0;
   virtual void StopTimer(TimerId id) = 0;
 
-  // Windows owned by the application.
+  // Windows owned by the application. The equivalents window, the
+  // disassembly dialog and the print information window are shown modal over
+  // the main window; the call returns at once, and from then on the dialog's
+  // own events go to its own model until it is closed.
   virtual void ShowWindow(WindowId id) = 0;
   virtual void CloseWindow(WindowId id) = 0;
   virtual void SetWindowEnabled(WindowId id, bool enabled) = 0;

@@ -25,4 +25,9 @@ void CommentPanel::CommentStatus(bool Status) {
   w_.Focus.Set("CommentsTxt");
 }
 
+void CommentPanel::CommentsTool_Click() {
+  if (!IsIdle(w_.EntryState)) return;
+  w_.ControlTransfer(CommentState);
+}
+
 }  // namespace parvix

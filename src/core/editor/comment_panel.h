@@ -19,6 +19,8 @@ class CommentPanel {
   Control CommentDoneButton;
   Control CommentCancelButton;
 
+  // Tools > Enter/Edit Comments (F4).
+  void CommentsTool_Click();
   // True: shows the panel loaded with the target row's comment.
   void CommentStatus(bool Status);
 

@@ -6,7 +6,7 @@
 namespace parvix {
 
 int ProgrammingPanel::IdleState() const {
-  return Menu.EntryMode.caption == "Data &Mode" ? ProgramState : DataState;
+  return InProgramMode() ? ProgramState : DataState;
 }
 
 void ProgrammingPanel::ControlTransfer(int NextState) {
@@ -205,11 +205,11 @@ void ProgrammingPanel::TableCancelButton_Click() {
 }
 
 void ProgrammingPanel::EntryMode_Click() {
-  if (Menu.EntryMode.caption != "Program &Mode") {
-    Menu.EntryMode.caption = "Program &Mode";
+  if (Menu.EntryMode.caption != kProgramModeCaption) {
+    Menu.EntryMode.caption = kProgramModeCaption;
     ControlTransfer(DataState);
   } else {
-    Menu.EntryMode.caption = "Data &Mode";
+    Menu.EntryMode.caption = kDataModeCaption;
     ControlTransfer(ProgramState);
   }
 }

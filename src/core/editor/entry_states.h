@@ -2,6 +2,8 @@
 // is shown, which menu items are enabled and what the tips line says.
 #pragma once
 
+#include <string>
+
 namespace parvix {
 
 enum EntryStates : int {
@@ -41,6 +43,12 @@ enum EntryStates : int {
   ReplaceVariableRowState = 34,
   PrintCommentState = 35,
 };
+
+// The captions of the Tools menu's entry-mode item. The item names the mode
+// it would switch to, so it shows the data-mode caption while the program is
+// in program mode: the caption is the one place the entry mode is kept.
+inline constexpr const char* kDataModeCaption = "Data &Mode";
+inline constexpr const char* kProgramModeCaption = "Program &Mode";
 
 constexpr bool IsIdle(int state) { return state == ProgramState || state == DataState; }
 

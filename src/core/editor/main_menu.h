@@ -6,6 +6,7 @@
 #include <string>
 
 #include "base/controls.h"
+#include "editor/entry_states.h"
 
 namespace parvix {
 
@@ -57,7 +58,7 @@ struct MainMenu {
   MenuEntry CommentsTool{"&Enter/Edit Comments", "F4"};
   MenuEntry AssignAddress{"&Assign Addresses", "F5"};
   MenuEntry EqtOption{"Assign &Equivalents", "F6"};
-  MenuEntry EntryMode{"Data &Mode", "Ctrl+M"};
+  MenuEntry EntryMode{kDataModeCaption, "Ctrl+M"};
   // View
   MenuEntry ViewMenu{"&View"};
   MenuEntry SimulationView{"&Simulation Panel", "Ctrl+F5"};

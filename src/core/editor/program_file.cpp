@@ -161,8 +161,7 @@ bool ProgrammingPanel::Open_File() {
   ApplyProgram(*this, std::move(read.content));
   UpdateOrigins();
   Caption = kCaptionPrefix + FileTitle;
-  WriteModeLabel.text = "Overwrite";
-  WriteModeLabel.fore = kRed;
+  SetWriteMode(false);
   NextLine(1);
   ControlTransfer(ProgramState);
   TipsLabel.text = "File Opened.";

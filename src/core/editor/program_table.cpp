@@ -59,14 +59,13 @@ void ProgrammingPanel::DeleteRows(int RowNumber) {
   StringTable.SetRows(RowNumber + kRowsBeyond);
 }
 
+void ProgrammingPanel::SetWriteMode(bool insert) {
+  WriteModeLabel.text = insert ? kInsertText : kOverwriteText;
+  WriteModeLabel.fore = insert ? kDarkGreen : kRed;
+}
+
 void ProgrammingPanel::WriteMode_Click() {
-  if (!InsertMode()) {
-    WriteModeLabel.text = "Insert";
-    WriteModeLabel.fore = kDarkGreen;
-  } else {
-    WriteModeLabel.text = "Overwrite";
-    WriteModeLabel.fore = kRed;
-  }
+  SetWriteMode(!InsertMode());
   if (InsertMode() && IsIdle(EntryState)) {
     InsertLine(CursorRow, 1);
     NextLine(CursorRow - 1);
@@ -83,8 +82,7 @@ void ProgrammingPanel::New_File() {
   Menu.PasteEdit.enabled = EditTable.Rows() > 0;
   Symbols.Clear();
   SelectionAnchorRow = SelectionReleaseRow = SelectionStartRow = SelectionEndRow = CursorRow = 0;
-  WriteModeLabel.text = "Overwrite";
-  WriteModeLabel.fore = kRed;
+  SetWriteMode(false);
   Table1.row = 0;
   UsedRowCount = 0;
   Caption = kCaptionPrefix + FileTitle;
@@ -96,7 +94,7 @@ void ProgrammingPanel::New_File() {
   // The first origin, 8000, is accepted as if keyed in the new-origin state.
   EntryState = NewOriginState;
   Numbers.NumberLabel.text = "8000";
-  Menu.EntryMode.caption = "Data &Mode";
+  Menu.EntryMode.caption = kDataModeCaption;
   Numbers.NumberAcceptButton_Click();
 
   TipsLabel.text = "New File.";

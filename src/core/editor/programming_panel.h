@@ -21,14 +21,20 @@
 #include "base/host.h"
 #include "editor/comment_panel.h"
 #include "editor/data_keypad.h"
+#include "editor/editing.h"
 #include "editor/entry_states.h"
 #include "editor/instruction_keypad.h"
 #include "editor/main_menu.h"
 #include "editor/number_keypad.h"
 #include "editor/register_keypad.h"
+#include "hextools/disassembly_dialog.h"
+#include "hextools/hex_tools.h"
+#include "hextools/trainer_link.h"
 #include "printing/print_comment_panel.h"
+#include "printing/print_run.h"
 #include "simulator/watch_window.h"
 #include "symbols/find_panel.h"
+#include "symbols/equivalents_window.h"
 #include "symbols/label_panel.h"
 #include "symbols/place_panel.h"
 #include "symbols/replace_panel.h"
@@ -44,6 +50,9 @@ enum Table1Column : int { kLabelColumn = 0, kAddressColumn = 1, kMnemonicColumn 
 inline const std::string kVersion = "6.0";
 inline const std::string kCaptionPrefix = "Quenmar Parvix - ";
 inline const std::string kDefaultFileTitle = "Pgm1.zvt";
+// The texts of the write-mode label; the text itself is the write mode.
+inline const std::string kInsertText = "Insert";
+inline const std::string kOverwriteText = "Overwrite";
 
 class ProgrammingPanel {
  public:
@@ -126,6 +135,14 @@ class ProgrammingPanel {
   ReplacePanel Replace{*this};
   PrintCommentPanel PrintComment{*this};
 
+  // ---- Subsystems with state of their own -------------------------------------------
+  EditClipboard Clipboard{*this};      // Copy, Cut, Paste, Delete
+  RenumberDialog Equivalents{*this};   // the equivalents tool window
+  HexTools Hex{*this};                 // hex records, assembler, reading hex files
+  DataDialog Disassembly{*this};       // the disassembly dialog
+  TrainerLink Link{*this};             // the serial link to the trainer
+  PrintRun Print{*this};               // printing and the print information
+
   // ---- Start-up (startup.cpp) -----------------------------------------------------------
   void Form_Load();
   void TimerFired(TimerId id);
@@ -159,7 +176,11 @@ class ProgrammingPanel {
   void NewFile_Click();
   void NewOrigin_Click();
   bool IsOriginRow(int row) const { return Table1.Text(row, kLabelColumn) == "Origin"; }
-  bool InsertMode() const { return WriteModeLabel.text == "Insert"; }
+  bool InsertMode() const { return WriteModeLabel.text == kInsertText; }
+  // Shows the write mode: "Insert" in green or "Overwrite" in red.
+  void SetWriteMode(bool insert);
+  // True while the entry-mode item offers data mode, that is in program mode.
+  bool InProgramMode() const { return Menu.EntryMode.caption == kDataModeCaption; }
 
   // ---- Keypad entry (keypad_entry.cpp, default_comments.cpp) --------------------------
   // The restart digit of the number keypad in the restart state.
@@ -178,9 +199,26 @@ class ProgrammingPanel {
   // ---- Table clicks (table_clicks.cpp) ---------------------------------------------------
   // A click on cell (row, col) of the program table, by entry state.
   void Table1_Click(int row, int col);
+  // The mouse on the program table, in the order the grid reports one
+  // click: press, leaving the old current cell, release, click. The press
+  // and the click name the cell under the pointer; the move gives the
+  // pointer's distance from the grid's left edge in twips; the release the
+  // row where the grid's selection ends.
+  void Table1_MouseDown(int row, int col);
+  void Table1_MouseMove(int xTwips);
+  void Table1_MouseUp(int selectionEndRow);
+  void Table1_LeaveCell(int row, int col);
+  // The picks of the comment and replace tools.
+  void PickCommentRow(int row);
+  void PickReplaceLabelCell(int row, int col);
+  void PickReplaceVariableCell(int row, int col);
 
   // ---- Strings ------------------------------------------------------------------------
   void UpdateLabels();
+  // Tools > Delete Labels: the click tool that takes labels off rows.
+  void DeleteLabels_Click();
+  // Tools > Trash Unused Strings; also run by the assembler.
+  void DeleteUnusedLabels_Click();
 
   // ---- Program file (program_file.cpp) ------------------------------------------------
   void OpenFile_Click();

@@ -45,8 +45,7 @@ ProgrammingPanel::ProgrammingPanel(Host& host) : host(host) {
   for (int i = 0; i < 5; ++i) HeadLabel[i].text = headings[i];
   for (int i = 0; i < kInstructionKeyCount; ++i) InstTooltip[i] = InstructionTooltip(i);
   TipsBox.visible = true;
-  WriteModeLabel.text = "Overwrite";
-  WriteModeLabel.fore = kRed;
+  SetWriteMode(false);
 }
 
 void ProgrammingPanel::Form_Load() {
@@ -88,6 +87,54 @@ void ProgrammingPanel::TimerFired(TimerId id) {
       break;
     case TimerId::SimulationTimer:
       SimulationTimer_Timer();
+      break;
+    case TimerId::CreateDnldString:
+      Link.CreateDnldString_Timer();
+      break;
+    case TimerId::DownloadTimer:
+      Link.DownloadTimer_Timer();
+      break;
+    case TimerId::PortCloseTimer:
+      Link.PortCloseTimer_Timer();
+      break;
+    case TimerId::CreateHexTimer:
+      Link.CreateHexTimer_Timer();
+      break;
+    case TimerId::PrintAddress:
+      Print.PrintAddress_Timer();
+      break;
+    case TimerId::PrintProgram:
+      Print.PrintProgram_Timer();
+      break;
+    case TimerId::SetupTimer:
+      Print.SetupTimer_Timer();
+      break;
+    case TimerId::PrintTimer:
+      Print.PrintTimer_Timer();
+      break;
+    case TimerId::LabelSetupTimer:
+      Print.LabelSetupTimer_Timer();
+      break;
+    case TimerId::LabelPrintTimer:
+      Print.LabelPrintTimer_Timer();
+      break;
+    case TimerId::CheckTimer:
+      Disassembly.CheckTimer_Timer();
+      break;
+    case TimerId::CopyTimer:
+      Disassembly.CopyTimer_Timer();
+      break;
+    case TimerId::DisassembleTimer:
+      Disassembly.DisassembleTimer_Timer();
+      break;
+    case TimerId::CommentTimer:
+      Disassembly.CommentTimer_Timer();
+      break;
+    case TimerId::DelayTimer:
+      Equivalents.DelayTimer_Timer();
+      break;
+    case TimerId::XXDelayTimer:
+      Equivalents.XXDelayTimer_Timer();
       break;
     default:
       break;

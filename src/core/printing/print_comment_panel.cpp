@@ -8,4 +8,9 @@ PrintCommentPanel::PrintCommentPanel(ProgrammingPanel& w) : w_(w) { PrintComment
 
 void PrintCommentPanel::PrintCommentStatus(bool Status) { PrintCommentBox.visible = Status; }
 
+void PrintCommentPanel::PrintComments_Click() {
+  if (!IsIdle(w_.EntryState)) return;
+  w_.ControlTransfer(PrintCommentState);
+}
+
 }  // namespace parvix

@@ -14,6 +14,8 @@ class PrintCommentPanel {
   Control PrintCommentBox;
   Control PrintCommentText;
 
+  // File > Print Options > Insert Comments.
+  void PrintComments_Click();
   void PrintCommentStatus(bool Status);
 
   template <class F>

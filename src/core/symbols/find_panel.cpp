@@ -8,4 +8,14 @@ FindPanel::FindPanel(ProgrammingPanel& w) : w_(w) { FindBox.visible = false; }
 
 void FindPanel::FindStatus(bool Status) { FindBox.visible = Status; }
 
+void FindPanel::FindLabel_Click() {
+  if (!IsIdle(w_.EntryState)) return;
+  w_.ControlTransfer(FindLabelState);
+}
+
+void FindPanel::FindVariable_Click() {
+  if (!IsIdle(w_.EntryState)) return;
+  w_.ControlTransfer(FindVariableState);
+}
+
 }  // namespace parvix

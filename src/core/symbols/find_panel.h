@@ -14,6 +14,9 @@ class FindPanel {
   Control FindBox;
   ListControl FindCombo;  // copy of the label names, filled by UpdateLabels
 
+  // Edit > Find > Label and Edit > Find > Variable.
+  void FindLabel_Click();
+  void FindVariable_Click();
   void FindStatus(bool Status);
 
   template <class F>

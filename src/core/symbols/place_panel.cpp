@@ -52,4 +52,9 @@ void PlacePanel::PlaceText_Change() {
   if (PlaceAcceptButton.enabled) w_.DefaultButton = "PlaceAcceptButton";
 }
 
+void PlacePanel::PlaceLabelTool_Click() {
+  if (!IsIdle(w_.EntryState)) return;
+  w_.ControlTransfer(PlaceState);
+}
+
 }  // namespace parvix

@@ -20,6 +20,8 @@ class PlacePanel {
   Control PlaceAcceptButton;
   Control PlaceDoneButton;
 
+  // Edit > Place Labels (Shift+Ins).
+  void PlaceLabelTool_Click();
   // True: shows the panel ready for a new name.
   void PlaceStatus(bool Status);
   // On entering the row-picked state: Accept is usable for an existing label

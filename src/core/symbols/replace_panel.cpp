@@ -29,4 +29,14 @@ void ReplacePanel::ReplaceText_Change() {
   if (ReplaceAcceptButton.enabled) w_.DefaultButton = "ReplaceAcceptButton";
 }
 
+void ReplacePanel::ReplaceLabel_Click() {
+  if (!IsIdle(w_.EntryState)) return;
+  w_.ControlTransfer(ReplaceLabelState);
+}
+
+void ReplacePanel::ReplaceVariable_Click() {
+  if (!IsIdle(w_.EntryState)) return;
+  w_.ControlTransfer(ReplaceVariableState);
+}
+
 }  // namespace parvix

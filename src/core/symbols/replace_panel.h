@@ -18,6 +18,9 @@ class ReplacePanel {
   Control NewReplaceOption;
   Control ReplaceAcceptButton;
 
+  // Edit > Replace > Labels and Edit > Replace > Variables.
+  void ReplaceLabel_Click();
+  void ReplaceVariable_Click();
   void ReplaceStatus(bool Status);
   // On entering the row-picked state: Accept is usable for an existing label
   // or an acceptable new name.

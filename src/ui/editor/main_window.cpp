@@ -133,6 +133,35 @@ void MainWindow::WireCommands() {
   menuCommands.insert("SimulationView", [&m] { m.SimulationView_Click(); });
   menuCommands.insert("WriteMode", [&m] { m.WriteMode_Click(); });
   menuCommands.insert("TipsOption", [&m] { m.TipsOption_Click(); });
+  // Hex tools and the trainer link.
+  menuCommands.insert("AssembleFile", [&m] { m.Hex.AssembleFile_Click(); });
+  menuCommands.insert("DisassembleFile", [&m] { m.Hex.DisassembleFile_Click(); });
+  menuCommands.insert("DownloadFile", [&m] { m.Hex.DownloadFile_Click(); });
+  menuCommands.insert("UploadFile", [&m] { m.Link.UploadFile_Click(); });
+  for (int i = 0; i < 4; ++i) {
+    menuCommands.insert(Q(IndexedName("PortOption", i)), [&m, i] { m.Link.PortOption_Click(i); });
+  }
+  // Printing.
+  menuCommands.insert("PrintFile", [&m] { m.Print.PrintFile_Click(); });
+  menuCommands.insert("ViewPrintInfo", [&m] { m.Print.ViewPrintInfo_Click(); });
+  menuCommands.insert("PrintComments", [&m] { m.PrintComment.PrintComments_Click(); });
+  for (int i = 0; i < 3; ++i) {
+    menuCommands.insert(Q(IndexedName("PageOption", i)), [&m, i] { m.Print.PageOption_Click(i); });
+  }
+  // Editing and the tools.
+  menuCommands.insert("CutEdit", [&m] { m.Clipboard.CutEdit_Click(); });
+  menuCommands.insert("CopyEdit", [&m] { m.Clipboard.CopyEdit_Click(); });
+  menuCommands.insert("PasteEdit", [&m] { m.Clipboard.PasteEdit_Click(); });
+  menuCommands.insert("DeleteEdit", [&m] { m.Clipboard.DeleteEdit_Click(); });
+  menuCommands.insert("FindLabel", [&m] { m.Find.FindLabel_Click(); });
+  menuCommands.insert("FindVariable", [&m] { m.Find.FindVariable_Click(); });
+  menuCommands.insert("ReplaceLabel", [&m] { m.Replace.ReplaceLabel_Click(); });
+  menuCommands.insert("ReplaceVariable", [&m] { m.Replace.ReplaceVariable_Click(); });
+  menuCommands.insert("PlaceLabelTool", [&m] { m.Place.PlaceLabelTool_Click(); });
+  menuCommands.insert("DeleteLabels", [&m] { m.DeleteLabels_Click(); });
+  menuCommands.insert("DeleteUnusedLabels", [&m] { m.DeleteUnusedLabels_Click(); });
+  menuCommands.insert("CommentsTool", [&m] { m.Comments.CommentsTool_Click(); });
+  menuCommands.insert("EqtOption", [&m] { m.Equivalents.EqtOption_Click(); });
 
   // A click on a cell of the program table.
   connect(table_, &QTableView::clicked, this, [this](const QModelIndex& index) {

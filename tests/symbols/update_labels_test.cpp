@@ -57,6 +57,22 @@ TEST_F(UpdateLabelsTest, DerivesPlacedLineAndUsedForEveryLabel) {
   EXPECT_EQ(s.LabelUsedList.size(), 4u);
 }
 
+// A label keeps its address only while it stands on its row: once the row
+// is gone or the cell emptied, jumps to it must not assemble with the old
+// address. A label that was never placed keeps the value given by hand.
+TEST_F(UpdateLabelsTest, ALabelThatLosesItsRowIsUnassigned) {
+  auto& s = w.Symbols;
+  s.AddLabel("loop", "8003");
+  s.AddLabel("port", "1234");  // a constant: never placed
+  Line(3, "loop", "", "");
+  w.UpdateLabels();
+  ASSERT_EQ(s.LabelEqtList, (Texts{"8003", "1234"}));
+  Line(3, "", "", "");
+  w.UpdateLabels();
+  EXPECT_EQ(s.LabelEqtList, (Texts{"XXXX", "1234"}));
+  EXPECT_EQ(s.LabelPlacedList, (Texts{"0", "0"}));
+}
+
 TEST_F(UpdateLabelsTest, NoLabelsEmptiesTheCopiesAndLeavesTheDerivedLists) {
   w.Find.FindCombo.items = {"stale"};
   w.Find.FindCombo.listIndex = 0;

@@ -6,6 +6,7 @@ namespace parvix {
 
 DataDialog::DataDialog(ProgrammingPanel& w) : w_(w) {}
 
+void DataDialog::Form_Load() {}
 void DataDialog::CheckTimer_Timer() {}
 void DataDialog::CopyTimer_Timer() {}
 void DataDialog::DisassembleTimer_Timer() {}

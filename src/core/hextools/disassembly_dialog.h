@@ -11,6 +11,10 @@ class DataDialog {
  public:
   explicit DataDialog(ProgrammingPanel& w);
 
+  // Loads the dialog over the records in HexList (the Disassemble command
+  // calls it after a successful load, then shows the dialog).
+  void Form_Load();
+
   void CheckTimer_Timer();
   void CopyTimer_Timer();
   void DisassembleTimer_Timer();

@@ -1,5 +1,5 @@
 // UpdateLabels: recomputes for every label whether and where it is placed and
-// whether it is used, and refills the label copies of the place, find and
+// whether it is used, unassigns a label that has lost its row, and refills the label copies of the place, find and
 // replace panels. One walk of the table looks each Label cell and each
 // operand name up in the label index, so the work grows with rows plus
 // labels, not rows times labels.
@@ -48,14 +48,20 @@ void ProgrammingPanel::UpdateLabels() {
     }
   }
 
-  s.LabelPlacedList.resize(count);
-  s.LabelUsedList.resize(count);
-  s.LabelLineList.resize(count);
+  s.LabelPlacedList.resize(count, "0");
+  s.LabelUsedList.resize(count, "0");
+  s.LabelLineList.resize(count, "0");
+  s.LabelEqtList.resize(count, UnassignedLabelEqt);
   for (size_t i = 0; i < count; ++i) {
     // A name that stands in the list twice (a damaged file) shares the
     // findings of its first entry.
     const size_t first = static_cast<size_t>(names.IndexOf(names[i]));
     const int row = placedRow[first];
+    // A label that has lost its row (the row deleted or cut, another label
+    // written over it, its Label cell emptied) no longer has the address it
+    // took from there: it goes back to unassigned, so that no jump to it is
+    // assembled with a stale address.
+    if (row == 0 && s.LabelPlacedList[i] == "1") s.LabelEqtList[i] = UnassignedLabelEqt;
     s.LabelPlacedList[i] = row != 0 ? "1" : "0";
     s.LabelLineList[i] = std::to_string(row);
     s.LabelUsedList[i] = used[first] != 0 ? "1" : "0";

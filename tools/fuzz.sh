@@ -23,8 +23,12 @@ for target in build-fuzz/fuzz/fuzz_*; do
   # New inputs go to a scratch folder; the checked-in seeds stay as they are.
   scratch=build-fuzz/corpus/$name
   mkdir -p "$scratch"
-  set -- -max_total_time="$seconds" -rss_limit_mb=2048 -malloc_limit_mb=2048 -timeout=10 \
-    -print_final_stats=1 -artifact_prefix=build-fuzz/artifacts/"$name"-
+  # Inputs up to 128 KiB by default, so that large files are tried too, not
+  # only short ones; fuzz/<name>.max_len sets another limit for a target.
+  max_len=131072
+  if [ -f "fuzz/$name.max_len" ]; then max_len=$(cat "fuzz/$name.max_len"); fi
+  set -- -max_total_time="$seconds" -max_len="$max_len" -rss_limit_mb=2048 -malloc_limit_mb=2048 \
+    -timeout=10 -print_final_stats=1 -artifact_prefix=build-fuzz/artifacts/"$name"-
   if [ -f "fuzz/$name.dict" ]; then set -- "$@" -dict="fuzz/$name.dict"; fi
   echo "Fuzzing $name for $seconds s"
   "$target" "$@" "$scratch" "fuzz/corpus/$name"

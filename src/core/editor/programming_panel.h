@@ -169,7 +169,6 @@ class ProgrammingPanel {
   void UpdateOrigins();
   void DeleteRows(int RowNumber);
   void ClearAddress() {}
-  void LoadHex() {}
   void WriteMode_Click();
   void WriteModeLabel_Click() { WriteMode_Click(); }
   void New_File();

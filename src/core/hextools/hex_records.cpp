@@ -13,16 +13,18 @@ int PairValue(std::string_view text, size_t at) {
   return high < 0 || low < 0 ? -1 : high * 16 + low;
 }
 
+// Blanks, tabs and the Ctrl-Z that old editors put at the end of a text.
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\x1A'; }
+
 std::string_view TrimBlanks(std::string_view text) {
-  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-  while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
+  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
   return text;
 }
 
-// One line of a hex file as a record: line end, blanks and enclosing double
-// quotes removed, hex digits upper-cased.
+// One line of a hex file as a record: blanks and enclosing double quotes
+// removed, hex digits upper-cased.
 std::string RecordOfLine(std::string_view line) {
-  if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
   line = TrimBlanks(line);
   if (!line.empty() && line.front() == '"') line.remove_prefix(1);
   if (!line.empty() && line.back() == '"') line.remove_suffix(1);
@@ -81,6 +83,8 @@ std::optional<HexRecord> ParseRecord(std::string_view text) {
 
 bool IsEndRecord(std::string_view text) {
   if (text == kEndRecord) return true;
+  // A record without data is eleven characters long.
+  if (text.size() != kEndRecord.size()) return false;
   const std::optional<HexRecord> record = ParseRecord(text);
   return record && record->type == 1 && record->data.empty();
 }
@@ -120,10 +124,12 @@ HexReadResult ReadHexFileText(std::string_view text) {
   bool ended = false;
   size_t start = 0;
   while (start < text.size()) {
-    size_t end = text.find('\n', start);
+    // A line ends at CR LF, LF or CR; the empty lines between are skipped.
+    size_t end = text.find_first_of("\r\n", start);
     if (end == std::string_view::npos) end = text.size();
     std::string record = RecordOfLine(text.substr(start, end - start));
     start = end + 1;
+    if (record.empty()) continue;
     const bool last = IsEndRecord(record);
     result.records.push_back(std::move(record));
     if (last) {

@@ -61,10 +61,12 @@ RecordCheck CheckRecord(std::string_view record);
 std::string HexFileText(const std::vector<std::string>& records);
 
 // Reading a hex file's text into the record list (`HexList`): one record per
-// line (CR LF or LF), with or without enclosing double quotes and blanks
-// around them, upper-cased; reading stops after the end record and ignores
-// whatever follows it. Then every record but the end record passes the
-// checksum test, the first failure deciding the outcome.
+// line (CR LF, LF or CR), with or without enclosing double quotes and blanks
+// around them, upper-cased; blank lines are skipped. Reading stops after the
+// end record (in either case, also one with a start address) and ignores
+// whatever follows it, such as a Ctrl-Z and stale text. Then every record but
+// the end record passes the checksum test, the first failure deciding the
+// outcome.
 struct HexReadResult {
   enum class Status {
     Ok,

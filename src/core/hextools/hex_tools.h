@@ -1,17 +1,24 @@
 // The hex tools of the main window: the record list that the assembler, the
 // two reading commands (Disassemble, Download), the disassembly dialog and
 // the trainer link pass between them, the hex file last chosen, and the
-// commands that make and read hex files.
+// commands that make and read hex files. The records themselves are made and
+// read by hex_records.h and assembler.h; the commands here only join them to
+// the window, the file dialogs and the files.
 #pragma once
 
 #include <string>
 #include <vector>
 
 #include "base/grid.h"
+#include "hextools/assembler.h"
 
 namespace parvix {
 
 class ProgrammingPanel;
+
+inline const std::string kHexFileFilter = "Hex Files(*.hex)|*.hex";
+// Overwrite prompt, hide read-only, path and file must exist.
+inline constexpr int kHexDialogFlags = 0x1806;
 
 class HexTools {
  public:
@@ -21,6 +28,8 @@ class HexTools {
   std::vector<std::string> HexList;
   std::string HexFilePath;   // full path of the hex file last chosen
   std::string HexFileTitle;  // its name without the folder
+  // The assembler's staging of the code bytes, row for row of Table1.
+  Grid TempTable{kTempTableColumns};
 
   // File > Assemble (Ctrl+A).
   void AssembleFile_Click();
@@ -29,6 +38,12 @@ class HexTools {
   void DownloadFile_Click();
 
  private:
+  // What a reading command does after the file has been read.
+  enum class LoadOutcome { Cancelled, Unreadable, ChecksumError, Loaded };
+  // The save-changes question, the open dialog, reading the file into
+  // HexList and the checksum test, with their messages.
+  LoadOutcome LoadHex();
+
   ProgrammingPanel& w_;
 };
 

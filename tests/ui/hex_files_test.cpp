@@ -5,6 +5,8 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -18,12 +20,21 @@ class HexFilesUiTest : public QObject, public ShellFixture {
   Q_OBJECT
 
  private:
-  // Picks `path` in the next file dialog once it is open.
+  // Picks `path` in the next file dialog once it is open. A message box
+  // that comes first (the notice of the unused strings) is closed with
+  // Cancel, or OK when it has no Cancel.
   static void ChooseFile(const QString& path) {
     auto* poll = new QTimer(qApp);
     poll->setInterval(20);
     QObject::connect(poll, &QTimer::timeout, [poll, path] {
-      auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+      QWidget* modal = QApplication::activeModalWidget();
+      if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+        QAbstractButton* button = box->button(QMessageBox::Cancel);
+        if (button == nullptr) button = box->button(QMessageBox::Ok);
+        if (button != nullptr) button->click();
+        return;
+      }
+      auto* dialog = qobject_cast<QFileDialog*>(modal);
       if (dialog == nullptr) return;
       poll->stop();
       poll->deleteLater();

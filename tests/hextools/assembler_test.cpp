@@ -11,11 +11,16 @@ namespace {
 
 class AssemblerTest : public HexFileTest {
  protected:
-  // Assembles the program into `name` and returns the file's bytes.
+  // Assembles the program into `name` and returns the file's bytes, which
+  // must read back as the assembled records.
   std::string AssembleTo(const std::string& name) {
     Choose(name);
     w.Hex.AssembleFile_Click();
-    return ReadBytes(name);
+    const std::string bytes = ReadBytes(name);
+    const HexReadResult read = ReadHexFileText(bytes);
+    EXPECT_EQ(read.status, HexReadResult::Status::Ok);
+    EXPECT_EQ(read.records, w.Hex.HexList);
+    return bytes;
   }
 
   // Four blocks in table order 8000, 2000, 0100, 0000 and one without code:
@@ -67,11 +72,7 @@ TEST_F(AssemblerTest, BlocksGiveRecordRunsInTableOrder) {
       ":01000000FF00",
       ":00000001FF",
   });
-  ASSERT_EQ(AssembleTo("blocks.hex"), expected);
-  // What was written reads back as the same records.
-  const HexReadResult read = ReadHexFileText(ReadBytes("blocks.hex"));
-  EXPECT_EQ(read.status, HexReadResult::Status::Ok);
-  EXPECT_EQ(read.records, w.Hex.HexList);
+  EXPECT_EQ(AssembleTo("blocks.hex"), expected);
 }
 
 TEST_F(AssemblerTest, RowsWithoutMnemonicStillGiveTheirBytes) {

@@ -374,7 +374,8 @@ std::vector<Line> EveryInstructionProgram() {
 
 TEST_F(DisassemblyTest, MarkedRecordsGiveBackTheSameCodeTextsAndAddresses) {
   const std::vector<Line> lines = EveryInstructionProgram();
-  Load(RecordsOf(lines));
+  const std::vector<std::pair<int, Bytes>> records = RecordsOf(lines);
+  Load(records);
   // Instruction bytes Mnemonic, data bytes Data Byte.
   int row = 1;
   for (const Line& line : lines) {

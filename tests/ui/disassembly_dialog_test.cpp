@@ -121,14 +121,6 @@ class DisassemblyDialogTest : public QObject, public ShellFixture {
     QCOMPARE(cell(4, 1), QString("8006"));
   }
 
-  void dragUpwardsMarksTheSameRows() {
-    QTest::mouseClick(widget<QRadioButton>("DataType(0)"), Qt::LeftButton);
-    drag(4, 1);
-    QCOMPARE(category(0), QString("Unwanted"));
-    for (int r = 1; r <= 4; ++r) QCOMPARE(category(r), QString("Data Byte"));
-    QCOMPARE(category(5), QString("Unwanted"));
-  }
-
   void escapeCancels() {
     QTest::keyClick(&dialog(), Qt::Key_Escape);
     QVERIFY(!dialog().isVisible());

@@ -30,6 +30,7 @@ DataDialog::DataDialog(ProgrammingPanel& w) : w_(w) {
 void DataDialog::Form_Load() {
   loaded = true;
   running = false;
+  dueStep_ = TimerId::Count;
   Caption = kCaptionStart + w_.Hex.HexFileTitle;
   for (int i = 0; i < 3; ++i) DataType[i].checked = i == 2;
   DataTypeLabel.text = kUnwantedCategory;
@@ -88,7 +89,7 @@ void DataDialog::DoneButton_Click() {
   CancelButton.enabled = false;
   w_.TipsLabel.text = "Checking Data . . .";
   w_.host.SetPointer(Pointer::Hourglass);
-  w_.host.StartTimer(TimerId::CheckTimer, kStepDelayMs);
+  StartStep(TimerId::CheckTimer);
 }
 
 void DataDialog::CancelButton_Click() {
@@ -106,8 +107,7 @@ void DataDialog::CheckFailed(const std::string& message) {
 }
 
 void DataDialog::CheckTimer_Timer() {
-  w_.host.StopTimer(TimerId::CheckTimer);
-  if (!loaded || !running) return;
+  if (!StepDue(TimerId::CheckTimer)) return;
   MarkingCheck check = CheckMarking(DataTable);
   OriginList = check.program.OriginList;
   const std::string& address = DataTable.Text(check.row, kByteAddressColumn);
@@ -130,12 +130,11 @@ void DataDialog::CheckTimer_Timer() {
   }
   program_ = std::move(check.program);
   w_.TipsLabel.text = "Copying Opcodes . . .";
-  w_.host.StartTimer(TimerId::CopyTimer, kStepDelayMs);
+  StartStep(TimerId::CopyTimer);
 }
 
 void DataDialog::CopyTimer_Timer() {
-  w_.host.StopTimer(TimerId::CopyTimer);
-  if (!loaded || !running) return;
+  if (!StepDue(TimerId::CopyTimer)) return;
   w_.FileTitle = kDefaultFileTitle;
   w_.Caption = kCaptionPrefix + w_.FileTitle;
   w_.Symbols.Clear();
@@ -144,7 +143,7 @@ void DataDialog::CopyTimer_Timer() {
       static_cast<size_t>(program_.NewRowCount + kRowsBeyondProgram)));
   CopyOpcodes();
   w_.TipsLabel.text = " Disassembling Opcodes . . .";
-  w_.host.StartTimer(TimerId::DisassembleTimer, kStepDelayMs);
+  StartStep(TimerId::DisassembleTimer);
 }
 
 void DataDialog::CopyOpcodes() {
@@ -163,8 +162,7 @@ void DataDialog::CopyOpcodes() {
 }
 
 void DataDialog::DisassembleTimer_Timer() {
-  w_.host.StopTimer(TimerId::DisassembleTimer);
-  if (!loaded || !running) return;
+  if (!StepDue(TimerId::DisassembleTimer)) return;
   Disassembly result = DisassembleRows(w_.Table1, program_.MnemonicFlags);
   for (DisassembledRow& row : result.rows) {
     w_.Table1.SetText(row.row, kMnemonicColumn, std::move(row.mnemonic));
@@ -185,12 +183,11 @@ void DataDialog::DisassembleTimer_Timer() {
   // The used, placed and line entries of the new labels.
   w_.UpdateLabels();
   w_.TipsLabel.text = "Adding Comments . . .";
-  w_.host.StartTimer(TimerId::CommentTimer, kStepDelayMs);
+  StartStep(TimerId::CommentTimer);
 }
 
 void DataDialog::CommentTimer_Timer() {
-  w_.host.StopTimer(TimerId::CommentTimer);
-  if (!loaded || !running) return;
+  if (!StepDue(TimerId::CommentTimer)) return;
   for (int r = 0; r < w_.Table1.Rows(); ++r) w_.ApplyDefaultComment(r);
   w_.TipsLabel.text = "Disassembling completed successfully.";
   w_.ProgramChanged = true;
@@ -198,9 +195,22 @@ void DataDialog::CommentTimer_Timer() {
   Unload();
 }
 
+void DataDialog::StartStep(TimerId step) {
+  dueStep_ = step;
+  w_.host.StartTimer(step, kStepDelayMs);
+}
+
+bool DataDialog::StepDue(TimerId step) {
+  w_.host.StopTimer(step);
+  if (!loaded || !running || dueStep_ != step) return false;
+  dueStep_ = TimerId::Count;
+  return true;
+}
+
 void DataDialog::Unload() {
   loaded = false;
   running = false;
+  dueStep_ = TimerId::Count;
   program_ = {};
   w_.host.CloseWindow(WindowId::Disassembly);
 }

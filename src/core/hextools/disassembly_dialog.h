@@ -18,6 +18,7 @@
 
 #include "base/controls.h"
 #include "base/grid.h"
+#include "base/host.h"
 #include "hextools/disassembler.h"
 
 namespace parvix {
@@ -93,6 +94,10 @@ class DataDialog {
 
  private:
   void Unload();
+  // Starts the timer of the next build step; a step runs only when it is
+  // the one due, so a stray or repeated tick can never run a step twice.
+  void StartStep(TimerId step);
+  bool StepDue(TimerId step);
   void RowsChanged(int first, int last);
   // A failed check: the message, the pointer back, the buttons usable again.
   void CheckFailed(const std::string& message);
@@ -100,6 +105,7 @@ class DataDialog {
   ProgrammingPanel& w_;
   NewProgram program_;  // the new program's rows from the check
   DataTableChanges changes_;
+  TimerId dueStep_ = TimerId::Count;  // the build step whose timer runs
 };
 
 }  // namespace parvix

@@ -26,7 +26,8 @@ TEST_F(HexReadingTest, AGoodFileIsHandedOverToTheDialogOrTheDownload) {
   EXPECT_EQ(w.Hex.HexFileTitle, "prog.hex");
   EXPECT_EQ(w.Hex.HexFilePath, PathOf("prog.hex"));
   EXPECT_EQ(host.shown.back(), WindowId::Disassembly);
-  EXPECT_EQ(w.TipsLabel.text, "Reading Hex file . . .");
+  // The dialog has taken over and shows its own prompt.
+  EXPECT_EQ(w.TipsLabel.text, "Select the mnemonics & data bytes and click 'Done', or click 'Cancel'.");
   EXPECT_TRUE(host.boxes.empty());
 
   // The same records unquoted, with LF line ends, for the download.

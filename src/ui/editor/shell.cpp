@@ -6,6 +6,8 @@ Shell::Shell() {
   host.RegisterWindow(WindowId::Startup, &startupWindow);
   host.RegisterWindow(WindowId::Main, &mainWindow);
   host.RegisterWindow(WindowId::Watch, &watchWindow);
+  host.RegisterWindow(WindowId::Disassembly, &disassemblyDialog);
+  disassemblyDialog.afterEvent = [this] { RenderAll(); };
   host.onTimer = [this](TimerId id) { session.TimerFired(id); };
   host.onRefresh = [this] { RenderAll(); };
 }
@@ -13,6 +15,7 @@ Shell::Shell() {
 Shell::~Shell() {
   host.onTimer = nullptr;
   host.onRefresh = nullptr;
+  disassemblyDialog.afterEvent = nullptr;
 }
 
 void Shell::Start() {
@@ -24,6 +27,7 @@ void Shell::RenderAll() {
   startupWindow.Render();
   mainWindow.Render();
   watchWindow.refresh();
+  disassemblyDialog.refresh();
 }
 
 }  // namespace parvix::ui

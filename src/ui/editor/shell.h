@@ -8,6 +8,7 @@
 #include "ui/editor/main_window.h"
 #include "ui/editor/startup_window.h"
 #include "ui/host/qt_host.h"
+#include "ui/hextools/disassembly_dialog.h"
 #include "ui/simulator/watch_window.h"
 
 namespace parvix::ui {
@@ -28,6 +29,8 @@ class Shell {
   MainWindow mainWindow{session.Main};
   // Modeless, owned by the main window so that it stays above it.
   WatchWindow watchWindow{session.Main.WatchWindowDialogInstance, &mainWindow};
+  // Modal over the main window while a hex file is disassembled.
+  DisassemblyDialog disassemblyDialog{session.Main.Disassembly, &mainWindow};
 };
 
 }  // namespace parvix::ui

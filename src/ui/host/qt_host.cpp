@@ -147,6 +147,15 @@ void QtHost::DeliverHeld() {
 
 void QtHost::ShowWindow(WindowId id) {
   if (QWidget* window = Window(id)) {
+    switch (id) {
+      case WindowId::Disassembly:
+        // Modal over the main window; show() returns at once and the
+        // dialog's own events go to its model until it closes.
+        window->setWindowModality(Qt::ApplicationModal);
+        break;
+      default:
+        break;
+    }
     window->show();
     window->raise();
     window->activateWindow();

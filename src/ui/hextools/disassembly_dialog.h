@@ -1,0 +1,74 @@
+// The disassembly dialog on screen: the byte table (Address, Data, Category),
+// the three category option buttons with the category the mouse applies,
+// Done and Cancel. Shown modal over the main window. Every widget event goes
+// to its procedure of the DataDialog model; a press and a release on the
+// byte table become DataTable_MouseDown and DataTable_MouseUp, so a click or
+// a drag over rows marks them. Widgets carry the system's control names.
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QDialog>
+#include <functional>
+
+#include "hextools/disassembly_dialog.h"
+#include "ui/base/binding.h"
+
+class QTableView;
+
+namespace parvix::ui {
+
+// The byte table for Qt: the core's heading row becomes the Qt header, and
+// Qt row r is the core's row r + 1. Cells are read on demand.
+class DataTableModel : public QAbstractTableModel {
+  Q_OBJECT
+
+ public:
+  explicit DataTableModel(const DataDialog& dialog, QObject* parent = nullptr);
+
+  int rowCount(const QModelIndex& parent = {}) const override;
+  int columnCount(const QModelIndex& parent = {}) const override;
+  QVariant data(const QModelIndex& index, int role) const override;
+  QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+  // Core rows first to last have new contents.
+  void rowsChanged(int first, int last);
+  void resetAll();
+
+ private:
+  const DataDialog& dialog_;
+};
+
+class DisassemblyDialog : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit DisassemblyDialog(DataDialog& model, QWidget* parent = nullptr);
+
+  // Runs a model procedure for a user event, then renders (through
+  // `afterEvent` when set, so the main window's tips line follows too).
+  // Events that arrive while a procedure is still running are dropped.
+  void run(const std::function<void()>& procedure);
+  // Copies the model's state onto the widgets: changed rows, controls, caption.
+  void refresh();
+
+  std::function<void()> afterEvent;
+  DataDialog& model() { return model_; }
+  QTableView* table() const { return table_; }
+
+ protected:
+  // Esc and the close box are Cancel; while the build runs they do nothing.
+  void reject() override;
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  QWidget* buildControls();
+
+  DataDialog& model_;
+  ControlBinder binder_{this};
+  QTableView* table_ = nullptr;
+  DataTableModel* tableModel_ = nullptr;
+  bool inCore_ = false;
+};
+
+}  // namespace parvix::ui

@@ -19,6 +19,7 @@
 #include "ui/editor/grid_model.h"
 #include "ui/editor/keypad_views.h"
 #include "ui/symbols/operand_panels.h"
+#include "ui/printing/print_comment_view.h"
 
 namespace parvix::ui {
 
@@ -250,6 +251,7 @@ void MainWindow::BuildCentral() {
   AddPanel(BuildCommentPanel(*this));
   AddPanel(BuildLabelPanel(*this));
   AddPanel(BuildXXPanel(*this));
+  AddPanel(BuildPrintCommentPanel(*this));
 
   // The tips line and the write mode.
   auto* bottom = new QHBoxLayout;

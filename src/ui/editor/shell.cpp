@@ -6,6 +6,7 @@ Shell::Shell() {
   host.RegisterWindow(WindowId::Startup, &startupWindow);
   host.RegisterWindow(WindowId::Main, &mainWindow);
   host.RegisterWindow(WindowId::Watch, &watchWindow);
+  host.RegisterWindow(WindowId::PrintInformation, &printInfoWindow);
   host.onTimer = [this](TimerId id) { session.TimerFired(id); };
   host.onRefresh = [this] { RenderAll(); };
 }

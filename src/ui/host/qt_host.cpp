@@ -147,6 +147,8 @@ void QtHost::DeliverHeld() {
 
 void QtHost::ShowWindow(WindowId id) {
   if (QWidget* window = Window(id)) {
+    // The print information is modal over the main window: shown, not run.
+    if (id == WindowId::PrintInformation) window->setWindowModality(Qt::ApplicationModal);
     window->show();
     window->raise();
     window->activateWindow();
@@ -176,5 +178,17 @@ void QtHost::SetPointer(Pointer pointer) {
 // windows a close first (quit() would ask each window again, and the main
 // window answers a close with the quit question).
 void QtHost::EndRun() { QApplication::exit(0); }
+
+// ---- Printer ----------------------------------------------------------------------------
+
+bool QtHost::HasPrinter() { return PrinterJob::Available(); }
+
+bool QtHost::BeginPrintJob(const std::string& documentName) { return printJob_.Begin(documentName); }
+
+bool QtHost::PrintPage(const PrinterPage& page) { return printJob_.Print(page); }
+
+bool QtHost::EndPrintJob() { return printJob_.End(); }
+
+void QtHost::AbortPrintJob() { printJob_.Abort(); }
 
 }  // namespace parvix::ui

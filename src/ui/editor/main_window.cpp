@@ -244,6 +244,8 @@ void MainWindow::BuildCentral() {
   panelArea_->addStretch();
   panels->setMinimumHeight(300);
   layout->addWidget(panels);
+  // The print-comment line, shown beside the instruction keypad.
+  layout->addWidget(BuildPrintCommentPanel(*this));
   AddPanel(BuildInstructionKeypad(*this));
   AddPanel(BuildRegisterKeypad(*this));
   AddPanel(BuildNumberKeypad(*this));
@@ -251,7 +253,6 @@ void MainWindow::BuildCentral() {
   AddPanel(BuildCommentPanel(*this));
   AddPanel(BuildLabelPanel(*this));
   AddPanel(BuildXXPanel(*this));
-  AddPanel(BuildPrintCommentPanel(*this));
 
   // The tips line and the write mode.
   auto* bottom = new QHBoxLayout;

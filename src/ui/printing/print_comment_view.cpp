@@ -1,11 +1,10 @@
 #include "ui/printing/print_comment_view.h"
 
-#include <QGroupBox>
+#include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 #include "ui/base/binding.h"
 #include "ui/editor/main_window.h"
@@ -14,30 +13,30 @@ namespace parvix::ui {
 
 QWidget* BuildPrintCommentPanel(MainWindow& window) {
   PrintCommentPanel& p = window.model().PrintComment;
-  auto* box = new QGroupBox;
+  // One line across the window, below the keypads: the instruction keypad
+  // stays up beside it and takes all of the panel area's width.
+  auto* box = new QFrame;
   box->setObjectName("PrintCommentBox");
+  box->setFrameShape(QFrame::StyledPanel);
   box->setVisible(false);
-  auto* layout = new QVBoxLayout(box);
+  auto* layout = new QHBoxLayout(box);
+  layout->setContentsMargins(8, 4, 8, 4);
   auto* caption = new QLabel(box);
   caption->setObjectName("Label6");
   layout->addWidget(caption);
   auto* text = new QLineEdit(box);
   text->setObjectName("PrintCommentText");
-  text->setMinimumWidth(420);
-  layout->addWidget(text);
-  auto* buttons = new QHBoxLayout;
-  auto button = [box, buttons](const char* name) {
+  text->setMinimumWidth(240);
+  layout->addWidget(text, 1);
+  auto button = [box, layout](const char* name) {
     auto* b = new QPushButton(box);
     b->setObjectName(name);
-    buttons->addWidget(b);
+    layout->addWidget(b);
     return b;
   };
   QPushButton* clear = button("ClearComments");
   QPushButton* accept = button("PrintCommentDoneButton");
   QPushButton* ignore = button("PrintCommentCancelButton");
-  buttons->addStretch();
-  layout->addLayout(buttons);
-  layout->addStretch();
 
   QObject::connect(text, &QLineEdit::textEdited, box, [&window, &p](const QString& value) {
     window.Run([&p, v = S(value)] { p.PrintCommentText.text = v; });

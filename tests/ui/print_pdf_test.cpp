@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPrinterInfo>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -145,6 +146,45 @@ class PrintPdfTest : public QObject, public ShellFixture {
     }
     QVERIFY(!two.contains("JNZ"));
     QCOMPARE(PageText(3), QString("<pdftotext failed>"));  // two pages, no more
+  }
+
+  // A file that cannot be written is a printer failure; no printer at all
+  // (a headless machine has none) is told before anything starts.
+  void printerTroubleIsToldAndTheWindowComesBack() {
+    WriteProgram();
+    qputenv("PARVIX_PRINT_PDF", dir.filePath("no/such/folder/x.pdf").toLocal8Bit());
+    QString failure;
+    OnNextModal([&failure](QWidget* modal) {
+      auto* box = qobject_cast<QMessageBox*>(modal);
+      QVERIFY(box != nullptr);
+      box->button(QMessageBox::Ok)->click();
+      OnNextModal([&failure](QWidget* next) {
+        auto* box = qobject_cast<QMessageBox*>(next);
+        QVERIFY(box != nullptr);
+        failure = box->text();
+        box->button(QMessageBox::Ok)->click();
+      });
+    });
+    window().action("PrintFile")->trigger();
+    QVERIFY(QTest::qWaitFor([this] { return !m().Print.Running(); }, 15000));
+    QCOMPARE(failure, Q(PrinterFailedText(1)));
+    QVERIFY(window().isEnabled());
+    QVERIFY(QApplication::overrideCursor() == nullptr);
+    QCOMPARE(find<QLabel>("TipsLabel")->text(), QString("Print aborted."));
+
+    qunsetenv("PARVIX_PRINT_PDF");
+    if (!QPrinterInfo::availablePrinterNames().isEmpty()) QSKIP("this machine has a printer");
+    QString notice;
+    OnNextModal([&notice](QWidget* modal) {
+      auto* box = qobject_cast<QMessageBox*>(modal);
+      QVERIFY(box != nullptr);
+      notice = box->text();
+      box->button(QMessageBox::Ok)->click();
+    });
+    window().action("PrintFile")->trigger();
+    QCOMPARE(notice, Q(kNoPrinterText));
+    QVERIFY(!m().Print.Running());
+    QVERIFY(window().isEnabled());
   }
 
   void printInformationShowsTheCounts() {

@@ -34,4 +34,32 @@ std::optional<FileChoice> FakeHost::ShowSaveDialog(const FileDialogRequest& requ
 
 bool FakeHost::Expire(TimerId id) { return timers.erase(id) != 0; }
 
+bool FakeHost::BeginPrintJob(const std::string& /*documentName*/) {
+  if (!printerInstalled || failJobStart || jobOpen) return false;
+  jobOpen = true;
+  ++jobsBegun;
+  pagesInJob_ = 0;
+  return true;
+}
+
+bool FakeHost::PrintPage(const PrinterPage& page) {
+  if (!jobOpen) return false;
+  if (++pagesInJob_ == failAtPage) return false;
+  printed.push_back(page);
+  return true;
+}
+
+bool FakeHost::EndPrintJob() {
+  if (!jobOpen) return false;
+  jobOpen = false;
+  ++jobsEnded;
+  return !failJobEnd;
+}
+
+void FakeHost::AbortPrintJob() {
+  if (!jobOpen) return;
+  jobOpen = false;
+  ++jobsAborted;
+}
+
 }  // namespace parvix::testing

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "base/host.h"
+#include "printing/page_composition.h"
 
 namespace parvix::testing {
 
@@ -56,6 +57,28 @@ class FakeHost : public Host {
   bool Expire(TimerId id);
   // The text of the last message box, or empty.
   std::string LastBox() const { return boxes.empty() ? std::string() : boxes.back().text; }
+
+  // ---- Recording printer ----------------------------------------------------------------
+  // A printer is there unless a test takes it away. `failAtPage` makes the
+  // printer refuse its n-th page of a job (1 = the first); `failJobStart`
+  // and `failJobEnd` make it refuse the job itself.
+  bool printerInstalled = true;
+  int failAtPage = 0;
+  bool failJobStart = false;
+  bool failJobEnd = false;
+  bool jobOpen = false;
+  int jobsBegun = 0;
+  int jobsEnded = 0;
+  int jobsAborted = 0;
+  std::vector<PrinterPage> printed;  // the pages of every job, in order
+  bool HasPrinter() override { return printerInstalled; }
+  bool BeginPrintJob(const std::string& documentName) override;
+  bool PrintPage(const PrinterPage& page) override;
+  bool EndPrintJob() override;
+  void AbortPrintJob() override;
+
+ private:
+  int pagesInJob_ = 0;
 };
 
 }  // namespace parvix::testing

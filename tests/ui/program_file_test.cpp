@@ -23,20 +23,6 @@ class ProgramFileUiTest : public QObject, public ShellFixture {
   Q_OBJECT
 
  private:
-  // Runs `act` on the next modal window (a message box or a file dialog)
-  // once it is open.
-  static void OnNextModal(std::function<void(QWidget*)> act) {
-    auto* poll = new QTimer(qApp);
-    poll->setInterval(20);
-    QObject::connect(poll, &QTimer::timeout, [poll, act] {
-      if (QWidget* modal = QApplication::activeModalWidget()) {
-        poll->stop();
-        poll->deleteLater();
-        act(modal);
-      }
-    });
-    poll->start();
-  }
   static void PressBox(QMessageBox::StandardButton button) {
     OnNextModal([button](QWidget* modal) {
       auto* box = qobject_cast<QMessageBox*>(modal);

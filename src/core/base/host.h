@@ -9,6 +9,8 @@
 
 namespace parvix {
 
+struct PrinterPage;  // printing/page_composition.h
+
 // Message-box styles, numbered as the system numbers them (buttons + icon).
 enum MsgBoxStyle : int {
   kMsgCritical = 16,             // OK, critical icon: errors
@@ -97,6 +99,17 @@ class Host {
 
   // The run ends: the main window has been unloaded.
   virtual void EndRun() = 0;
+
+  // ---- Printer ----------------------------------------------------------------------
+  // The default printer. A print run is one job: BeginPrintJob before its
+  // first page, PrintPage for each page, EndPrintJob after the last, or
+  // AbortPrintJob when the run stops early. Each call reports whether the
+  // printer took it; a host without a printer has none and takes nothing.
+  virtual bool HasPrinter() { return false; }
+  virtual bool BeginPrintJob(const std::string& /*documentName*/) { return false; }
+  virtual bool PrintPage(const PrinterPage& /*page*/) { return false; }
+  virtual bool EndPrintJob() { return false; }
+  virtual void AbortPrintJob() {}
 };
 
 }  // namespace parvix

@@ -19,6 +19,7 @@
 #include "ui/editor/grid_model.h"
 #include "ui/editor/keypad_views.h"
 #include "ui/symbols/operand_panels.h"
+#include "ui/printing/print_comment_view.h"
 
 namespace parvix::ui {
 
@@ -243,6 +244,8 @@ void MainWindow::BuildCentral() {
   panelArea_->addStretch();
   panels->setMinimumHeight(300);
   layout->addWidget(panels);
+  // The print-comment line, shown beside the instruction keypad.
+  layout->addWidget(BuildPrintCommentPanel(*this));
   AddPanel(BuildInstructionKeypad(*this));
   AddPanel(BuildRegisterKeypad(*this));
   AddPanel(BuildNumberKeypad(*this));

@@ -8,6 +8,7 @@ Shell::Shell() {
   host.RegisterWindow(WindowId::Watch, &watchWindow);
   host.RegisterWindow(WindowId::Disassembly, &disassemblyDialog);
   disassemblyDialog.afterEvent = [this] { RenderAll(); };
+  host.RegisterWindow(WindowId::PrintInformation, &printInfoWindow);
   host.onTimer = [this](TimerId id) { session.TimerFired(id); };
   host.onRefresh = [this] { RenderAll(); };
 }

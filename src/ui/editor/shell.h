@@ -10,6 +10,7 @@
 #include "ui/host/qt_host.h"
 #include "ui/hextools/disassembly_dialog.h"
 #include "ui/simulator/watch_window.h"
+#include "ui/printing/print_info_window.h"
 
 namespace parvix::ui {
 
@@ -31,6 +32,8 @@ class Shell {
   WatchWindow watchWindow{session.Main.WatchWindowDialogInstance, &mainWindow};
   // Modal over the main window while a hex file is disassembled.
   DisassemblyDialog disassemblyDialog{session.Main.Disassembly, &mainWindow};
+  // Modal over the main window while it is shown.
+  PrintInfoWindow printInfoWindow{session.Main.Print.PrintInfo, &mainWindow};
 };
 
 }  // namespace parvix::ui

@@ -149,6 +149,8 @@ void QtHost::ShowWindow(WindowId id) {
   if (QWidget* window = Window(id)) {
     switch (id) {
       case WindowId::Disassembly:
+      case WindowId::PrintInformation:
+      case WindowId::Equivalents:
         // Modal over the main window; show() returns at once and the
         // dialog's own events go to its model until it closes.
         window->setWindowModality(Qt::ApplicationModal);
@@ -185,5 +187,17 @@ void QtHost::SetPointer(Pointer pointer) {
 // windows a close first (quit() would ask each window again, and the main
 // window answers a close with the quit question).
 void QtHost::EndRun() { QApplication::exit(0); }
+
+// ---- Printer ----------------------------------------------------------------------------
+
+bool QtHost::HasPrinter() { return PrinterJob::Available(); }
+
+bool QtHost::BeginPrintJob(const std::string& documentName) { return printJob_.Begin(documentName); }
+
+bool QtHost::PrintPage(const PrinterPage& page) { return printJob_.Print(page); }
+
+bool QtHost::EndPrintJob() { return printJob_.End(); }
+
+void QtHost::AbortPrintJob() { printJob_.Abort(); }
 
 }  // namespace parvix::ui

@@ -13,6 +13,7 @@
 #include <functional>
 
 #include "base/host.h"
+#include "ui/printing/printer_job.h"
 
 namespace parvix::ui {
 
@@ -45,6 +46,13 @@ class QtHost : public QObject, public Host {
   void SetPointer(Pointer pointer) override;
   void EndRun() override;
 
+  // The default printer, or the PDF file PARVIX_PRINT_PDF names.
+  bool HasPrinter() override;
+  bool BeginPrintJob(const std::string& documentName) override;
+  bool PrintPage(const PrinterPage& page) override;
+  bool EndPrintJob() override;
+  void AbortPrintJob() override;
+
   // Qt's form of a "Text|*.ext|Text|*.ext" filter.
   static QString QtFilter(const std::string& filter);
 
@@ -58,6 +66,7 @@ class QtHost : public QObject, public Host {
   QHash<int, QPointer<QWidget>> windows_;
   int modalDepth_ = 0;
   bool hourglass_ = false;
+  PrinterJob printJob_;
 };
 
 }  // namespace parvix::ui

@@ -18,6 +18,7 @@
 #include "ui/base/event_filters.h"
 #include "ui/editor/grid_model.h"
 #include "ui/editor/keypad_views.h"
+#include "ui/editor/table_mouse.h"
 #include "ui/symbols/operand_panels.h"
 
 namespace parvix::ui {
@@ -167,6 +168,8 @@ void MainWindow::WireCommands() {
   connect(table_, &QTableView::clicked, this, [this](const QModelIndex& index) {
     Run([this, index] { model_.Table1_Click(index.row(), index.column()); });
   });
+  // Press, move and release on the program table, and the pointer over it.
+  InstallTableMouse(*this);
   // Esc is the common cancel of whatever entry is in progress.
   auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
   connect(escape, &QShortcut::activated, this, [this] { Run([this] { model_.TableCancelButton_Click(); }); });

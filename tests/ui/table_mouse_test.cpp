@@ -2,7 +2,9 @@
 // widgets, headless: a click moves the cursor, a drag selects rows, a click
 // on an Opcode cell re-opens the line, the pointer follows the columns, and
 // the equivalents window gives a variable its value.
+#include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
 #include <QTest>
@@ -65,6 +67,27 @@ class TableMouseUiTest : public QObject, public ShellFixture {
     QTest::keyClick(&window(), Qt::Key_Escape);
     QCOMPARE(cell(2, kMnemonicColumn), QString("MOV  A, B"));
     QCOMPARE(cell(2, kOpcodeColumn), QString("78"));
+    QVERIFY(find<QWidget>("InstructionBox")->isVisible());
+  }
+
+  void labelPlacedThroughThePanel() {
+    fill(4);
+    QTest::keyClick(&window(), Qt::Key_Insert, Qt::ShiftModifier);
+    QVERIFY(find<QWidget>("PlaceBox")->isVisible());
+    QVERIFY(!find<QWidget>("InstructionBox")->isVisible());
+    auto* place = find<QPushButton>("PlaceAcceptButton");
+    QVERIFY(!place->isEnabled());
+    QTest::mouseClick(table()->viewport(), Qt::LeftButton, {}, centre(3, kLabelColumn));
+    QCOMPARE(table()->model()->index(3, kLabelColumn).data(Qt::BackgroundRole).value<QBrush>().color(),
+             ToQColor(kGreen));
+    auto* text = find<QLineEdit>("PlaceText");
+    QTest::keyClicks(text, "loop");
+    QVERIFY(place->isEnabled());
+    QTest::mouseClick(place, Qt::LeftButton);
+    QCOMPARE(cell(3, kLabelColumn), QString("loop"));
+    QCOMPARE(find<QComboBox>("PlaceCombo")->itemText(0), QString("loop"));
+    QTest::mouseClick(find<QPushButton>("PlaceDoneButton"), Qt::LeftButton);
+    QVERIFY(!find<QWidget>("PlaceBox")->isVisible());
     QVERIFY(find<QWidget>("InstructionBox")->isVisible());
   }
 

@@ -20,6 +20,7 @@
 #include "ui/editor/keypad_views.h"
 #include "ui/editor/table_mouse.h"
 #include "ui/symbols/operand_panels.h"
+#include "ui/symbols/place_panel_view.h"
 
 namespace parvix::ui {
 
@@ -253,6 +254,7 @@ void MainWindow::BuildCentral() {
   AddPanel(BuildCommentPanel(*this));
   AddPanel(BuildLabelPanel(*this));
   AddPanel(BuildXXPanel(*this));
+  AddPanel(BuildPlacePanel(*this));
 
   // The tips line and the write mode.
   auto* bottom = new QHBoxLayout;

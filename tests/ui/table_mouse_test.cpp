@@ -10,6 +10,7 @@
 #include <QTest>
 
 #include "support/shell_fixture.h"
+#include "ui/symbols/equivalents_window.h"
 
 namespace parvix::ui {
 
@@ -89,6 +90,42 @@ class TableMouseUiTest : public QObject, public ShellFixture {
     QTest::mouseClick(find<QPushButton>("PlaceDoneButton"), Qt::LeftButton);
     QVERIFY(!find<QWidget>("PlaceBox")->isVisible());
     QVERIFY(find<QWidget>("InstructionBox")->isVisible());
+  }
+
+  void variableValueGivenInTheEquivalentsWindow() {
+    window().Run([&] {
+      m().Symbols.AddVariable("count");
+      m().Table1.SetText(1, kMnemonicColumn, "MVI  A,   count");
+      m().Table1.SetText(1, kOpcodeColumn, "3E   XX");
+      m().StringTable.SetText(1, 0, "count");
+    });
+    QTest::keyClick(&window(), Qt::Key_F6);
+    EquivalentsWindow& dialog = shell->equivalentsWindow;
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QVERIFY(dialog.isModal());
+    QCOMPARE(dialog.windowTitle(), QString("Equivalents Tool Window"));
+    // Labels there are none: the variables show.
+    QVERIFY(dialog.findChild<QWidget*>("VariableFrame")->isVisible());
+    QVERIFY(!dialog.findChild<QWidget*>("LabelsOption")->isEnabled());
+    QTableView* table = dialog.variableTable();
+    QCOMPARE(table->model()->headerData(1, Qt::Horizontal).toString(), QString("Current"));
+    QCOMPARE(table->model()->index(0, 1).data().toString(), QString("XX"));
+
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {},
+                      table->visualRect(table->model()->index(0, 0)).center());
+    auto* accept = dialog.findChild<QPushButton*>("XXAcceptButton");
+    QVERIFY(accept->isEnabled());
+    QTRY_VERIFY(accept->hasFocus());  // after the focus timer
+    QTest::keyClicks(accept, "2f");
+    QCOMPARE(dialog.findChild<QLabel*>("XXLabel")->text(), QString("2F"));
+    QTest::mouseClick(dialog.findChild<QPushButton*>("NUM(17)"), Qt::LeftButton);
+    QCOMPARE(dialog.findChild<QLabel*>("XXLabel")->text(), QString("F1"));
+    QTest::mouseClick(accept, Qt::LeftButton);
+    QCOMPARE(table->model()->index(0, 2).data().toString(), QString("F1"));
+    QTest::mouseClick(dialog.findChild<QPushButton*>("DoneButton"), Qt::LeftButton);
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(cell(1, kOpcodeColumn), QString("3E   F1"));
+    QCOMPARE(cell(1, kMnemonicColumn), QString("MVI  A,   count"));
   }
 
   void pointerFollowsTheColumns() {

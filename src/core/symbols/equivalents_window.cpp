@@ -65,6 +65,9 @@ RenumberDialog::RenumberDialog(ProgrammingPanel& w) : w_(w) {
   VariablesOption.text = "&Variables.";
   LabelFrame.text = "Labels";
   VariableFrame.text = "Variables";
+  VariableFrame.visible = false;
+  EqtBox.enabled = XXBox.enabled = false;
+  EqtAcceptButton.enabled = XXAcceptButton.enabled = false;
   EqtAcceptButton.text = "&Accept";
   XXAcceptButton.text = "&Accept";
   DoneButton.text = "Done";

@@ -343,16 +343,8 @@ void MainWindow::Render() {
   RenderMenus();
 
   // The default button: Enter presses it; it is drawn as the default.
-  const QString wanted = Q(model_.DefaultButton);
-  if (wanted != defaultButton_) {
-    if (auto* old = qobject_cast<QPushButton*>(binder_.Find(S(defaultButton_)))) old->setDefault(false);
-    if (auto* now = qobject_cast<QPushButton*>(binder_.Find(model_.DefaultButton))) now->setDefault(true);
-    defaultButton_ = wanted;
-  }
-  if (model_.Focus.serial != focusSerial_) {
-    focusSerial_ = model_.Focus.serial;
-    if (QWidget* target = binder_.Find(model_.Focus.control)) target->setFocus(Qt::OtherFocusReason);
-  }
+  ApplyDefaultButton(binder_, model_.DefaultButton, defaultButton_);
+  ApplyFocus(binder_, model_.Focus, focusSerial_);
   // Keep the cursor row in view when it moves.
   if (model_.CursorRow != shownCursorRow_) {
     shownCursorRow_ = model_.CursorRow;

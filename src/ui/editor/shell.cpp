@@ -6,6 +6,7 @@ Shell::Shell() {
   host.RegisterWindow(WindowId::Startup, &startupWindow);
   host.RegisterWindow(WindowId::Main, &mainWindow);
   host.RegisterWindow(WindowId::Watch, &watchWindow);
+  host.RegisterWindow(WindowId::Equivalents, &equivalentsWindow);
   host.onTimer = [this](TimerId id) { session.TimerFired(id); };
   host.onRefresh = [this] { RenderAll(); };
 }
@@ -24,6 +25,7 @@ void Shell::RenderAll() {
   startupWindow.Render();
   mainWindow.Render();
   watchWindow.refresh();
+  equivalentsWindow.refresh();
 }
 
 }  // namespace parvix::ui

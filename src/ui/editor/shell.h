@@ -9,6 +9,7 @@
 #include "ui/editor/startup_window.h"
 #include "ui/host/qt_host.h"
 #include "ui/simulator/watch_window.h"
+#include "ui/symbols/equivalents_window.h"
 
 namespace parvix::ui {
 
@@ -28,6 +29,8 @@ class Shell {
   MainWindow mainWindow{session.Main};
   // Modeless, owned by the main window so that it stays above it.
   WatchWindow watchWindow{session.Main.WatchWindowDialogInstance, &mainWindow};
+  // Modal over the main window.
+  EquivalentsWindow equivalentsWindow{session.Main.Equivalents, mainWindow};
 };
 
 }  // namespace parvix::ui

@@ -2,12 +2,12 @@
 // a table view attached: a click that moves the cursor, one that re-opens a
 // line, a drag, placing a label, Done in the equivalents window with every
 // value changed, and Trash Unused Strings.
-#include <QTableView>
 #include <benchmark/benchmark.h>
 
-#include "qt_bench_main.h"
+#include <QTableView>
 
 #include "bench_support.h"
+#include "qt_bench_main.h"
 #include "ui/editor/grid_model.h"
 
 namespace parvix::bench {

@@ -47,7 +47,8 @@ TEST_F(DeleteStringsTest, ClickToolTakesLabelsOffTheirRows) {
 
 TEST_F(DeleteStringsTest, TrashRemovesOnlyStringsNothingUses) {
   // Labels: placed only, unused, unused, used only, placement deleted.
-  for (const char* name : {"placed", "gone1", "gone2", "jumped", "deleted"}) s.AddLabel(name, "1234");
+  for (const char* name : {"placed", "gone1", "gone2", "jumped", "deleted"})
+    s.AddLabel(name, "1234");
   SetRow(2, "INR  B", "04", "placed");
   SetRow(4, "JMP  jumped", "C3   34   12", "", "jumped");
   SetRow(6, "INR  C", "0C", "deleted");

@@ -100,6 +100,7 @@ TEST_F(PlaceLabelsTest, ANameAlreadyTakenIsRefused) {
 
 TEST_F(PlaceLabelsTest, ExistingLabelIsRepositionedOnlyAfterYes) {
   PlaceNew(5, "loop");
+  s.LabelEqtList[0] = "8005";  // as address assignment would leave it
   host.answers = {kAnswerNo};
   PlaceExisting(9, 0);
   EXPECT_EQ(host.LastBox(),
@@ -108,6 +109,7 @@ TEST_F(PlaceLabelsTest, ExistingLabelIsRepositionedOnlyAfterYes) {
   EXPECT_EQ(host.boxes.back().style, kMsgYesNoQuestion);
   EXPECT_EQ(LabelAt(5), "loop");
   EXPECT_EQ(LabelAt(9), "");
+  EXPECT_EQ(s.LabelEqtList[0], "8005");
   EXPECT_EQ(w.Table1.BackColor(9, kLabelColumn), kGridBackColor);
 
   host.answers = {kAnswerYes};
@@ -116,6 +118,7 @@ TEST_F(PlaceLabelsTest, ExistingLabelIsRepositionedOnlyAfterYes) {
   EXPECT_EQ(LabelAt(9), "loop");
   EXPECT_EQ(s.LabelLineList[0], "9");
   EXPECT_EQ(s.LabelPlacedList[0], "1");
+  EXPECT_EQ(s.LabelEqtList[0], "XXXX");  // its old row's address is gone with it
 
   // Onto the row it stands on: no question, the same label on the same row.
   const size_t asked = host.boxes.size();

@@ -19,7 +19,9 @@ class TableMouseUiTest : public QObject, public ShellFixture {
 
  private:
   QTableView* table() { return window().table(); }
-  QPoint centre(int row, int col) { return table()->visualRect(table()->model()->index(row, col)).center(); }
+  QPoint centre(int row, int col) {
+    return table()->visualRect(table()->model()->index(row, col)).center();
+  }
   void fill(int rows) {
     window().Run([&] {
       for (int r = 1; r <= rows; ++r) {
@@ -39,9 +41,19 @@ class TableMouseUiTest : public QObject, public ShellFixture {
     QTest::mouseClick(table()->viewport(), Qt::LeftButton, {}, centre(6, kMnemonicColumn));
     QCOMPARE(m().CursorRow, 6);
     // The cursor mark moves with it.
-    QCOMPARE(table()->model()->index(6, kMnemonicColumn).data(Qt::BackgroundRole).value<QBrush>().color(),
+    QCOMPARE(table()
+                 ->model()
+                 ->index(6, kMnemonicColumn)
+                 .data(Qt::BackgroundRole)
+                 .value<QBrush>()
+                 .color(),
              ToQColor(kGridFixedBackColor));
-    QCOMPARE(table()->model()->index(1, kMnemonicColumn).data(Qt::BackgroundRole).value<QBrush>().color(),
+    QCOMPARE(table()
+                 ->model()
+                 ->index(1, kMnemonicColumn)
+                 .data(Qt::BackgroundRole)
+                 .value<QBrush>()
+                 .color(),
              ToQColor(kGridBackColor));
   }
 
@@ -79,8 +91,9 @@ class TableMouseUiTest : public QObject, public ShellFixture {
     auto* place = find<QPushButton>("PlaceAcceptButton");
     QVERIFY(!place->isEnabled());
     QTest::mouseClick(table()->viewport(), Qt::LeftButton, {}, centre(3, kLabelColumn));
-    QCOMPARE(table()->model()->index(3, kLabelColumn).data(Qt::BackgroundRole).value<QBrush>().color(),
-             ToQColor(kGreen));
+    QCOMPARE(
+        table()->model()->index(3, kLabelColumn).data(Qt::BackgroundRole).value<QBrush>().color(),
+        ToQColor(kGreen));
     auto* text = find<QLineEdit>("PlaceText");
     QTest::keyClicks(text, "loop");
     QVERIFY(place->isEnabled());
@@ -137,7 +150,8 @@ class TableMouseUiTest : public QObject, public ShellFixture {
     // The Comment column is drawn wider than its width: all of it counts.
     const QRect comment = table()->visualRect(table()->model()->index(3, kCommentColumn));
     window().Run([&] { m().Comments.CommentsTool_Click(); });
-    QTest::mouseMove(viewport, QPoint(comment.right() - comment.width() / 20, comment.center().y()));
+    QTest::mouseMove(viewport,
+                     QPoint(comment.right() - comment.width() / 20, comment.center().y()));
     QCOMPARE(viewport->cursor().shape(), Qt::IBeamCursor);
   }
 };

@@ -50,8 +50,9 @@ void PatchCodeTexts(Grid& table, const Grid& operands, const EqtChanges& labels,
     if (code.size() == 12) {
       auto it = labels.find(operand);
       if (it == labels.end()) continue;
-      table.SetText(r, kOpcodeColumn,
-                    code.substr(0, 2) + "   " + ByteOf(it->second, 2) + "   " + ByteOf(it->second, 0));
+      table.SetText(
+          r, kOpcodeColumn,
+          code.substr(0, 2) + "   " + ByteOf(it->second, 2) + "   " + ByteOf(it->second, 0));
     } else if (code.size() == 7) {
       auto it = variables.find(operand);
       if (it == variables.end()) continue;
@@ -75,12 +76,12 @@ RenumberDialog::RenumberDialog(ProgrammingPanel& w) : w_(w) {
 }
 
 RenumberDialog::Side RenumberDialog::Labels() {
-  return {LabelTable, LabelLabel, EqtLabel, EqtBox, EqtAcceptButton, LabelTargetRow,
+  return {LabelTable,        LabelLabel,          EqtLabel, EqtBox, EqtAcceptButton, LabelTargetRow,
           "EqtAcceptButton", TimerId::DelayTimer, 4};
 }
 
 RenumberDialog::Side RenumberDialog::Variables() {
-  return {VariableTable, VariableLabel, XXLabel, XXBox, XXAcceptButton, XXTargetRow,
+  return {VariableTable,    VariableLabel,         XXLabel, XXBox, XXAcceptButton, XXTargetRow,
           "XXAcceptButton", TimerId::XXDelayTimer, 2};
 }
 
@@ -220,7 +221,8 @@ void RenumberDialog::DoneButton_Click() {
     labels[s.LabelCombo[r - 1]] = value;
   }
   EqtChanges variables;
-  for (int r = 1; r < VariableTable.Rows() && static_cast<size_t>(r - 1) < s.XXEqtList.size(); ++r) {
+  for (int r = 1; r < VariableTable.Rows() && static_cast<size_t>(r - 1) < s.XXEqtList.size();
+       ++r) {
     const std::string& value = VariableTable.Text(r, 2);
     if (value == VariableTable.Text(r, 1)) continue;
     s.XXEqtList[r - 1] = value;
@@ -234,8 +236,8 @@ void RenumberDialog::DoneButton_Click() {
 void RenumberDialog::EqtStatus(int CurrentLabel) {
   const SymbolLists& s = w_.Symbols;
   if (CurrentLabel < 0 || static_cast<size_t>(CurrentLabel) >= s.LabelEqtList.size()) return;
-  PatchCodeTexts(w_.Table1, w_.StringTable, {{s.LabelCombo[CurrentLabel], s.LabelEqtList[CurrentLabel]}},
-                 {});
+  PatchCodeTexts(w_.Table1, w_.StringTable,
+                 {{s.LabelCombo[CurrentLabel], s.LabelEqtList[CurrentLabel]}}, {});
 }
 
 void RenumberDialog::XXEqtStatus(const std::string& XXString, const std::string& XXEqt) {

@@ -49,9 +49,9 @@ class RenumberDialog {
   Control VariableFrame;
   Grid LabelTable{3};
   Grid VariableTable{3};
-  Control LabelLabel;     // the picked label's name
-  Control EqtLabel;       // the value being keyed, four hex digits
-  Control EqtBox;         // the label keypad NUM(0..15)
+  Control LabelLabel;  // the picked label's name
+  Control EqtLabel;    // the value being keyed, four hex digits
+  Control EqtBox;      // the label keypad NUM(0..15)
   Control EqtAcceptButton;
   Control VariableLabel;  // the picked variable's name
   Control XXLabel;        // the value being keyed, two hex digits

@@ -118,9 +118,10 @@ void PlacePanel::PlaceExisting(int k) {
   auto& s = w_.Symbols;
   const std::string name = s.LabelCombo[static_cast<size_t>(k)];
   const std::string target = std::to_string(w_.TargetRow);
-  const bool placed = static_cast<size_t>(k) < s.LabelPlacedList.size() &&
-                      s.LabelPlacedList[k] != "0";
-  const std::string oldRow = static_cast<size_t>(k) < s.LabelLineList.size() ? s.LabelLineList[k] : "0";
+  const bool placed =
+      static_cast<size_t>(k) < s.LabelPlacedList.size() && s.LabelPlacedList[k] != "0";
+  const std::string oldRow =
+      static_cast<size_t>(k) < s.LabelLineList.size() ? s.LabelLineList[k] : "0";
   // A label that already stands on the picked row is simply written again.
   if (placed && oldRow != target) {
     const std::string question = "The string '" + name + "' is already placed in line # " + oldRow +
@@ -131,6 +132,8 @@ void PlacePanel::PlaceExisting(int k) {
     int row = 0;
     std::from_chars(oldRow.data(), oldRow.data() + oldRow.size(), row);
     if (row > 0) w_.Table1.SetText(row, kLabelColumn, {});
+    // The address it took from its old row is not its address any more.
+    if (static_cast<size_t>(k) < s.LabelEqtList.size()) s.LabelEqtList[k] = UnassignedLabelEqt;
   }
   w_.Table1.SetText(w_.TargetRow, kLabelColumn, name);
   if (static_cast<size_t>(k) < s.LabelLineList.size()) s.LabelLineList[k] = target;

@@ -18,10 +18,17 @@ class TableMouse : public QObject {
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
     switch (event->type()) {
-      case QEvent::MouseButtonPress: Press(*static_cast<QMouseEvent*>(event)); break;
-      case QEvent::MouseMove: Move(*static_cast<QMouseEvent*>(event)); break;
-      case QEvent::MouseButtonRelease: Release(*static_cast<QMouseEvent*>(event)); break;
-      default: break;
+      case QEvent::MouseButtonPress:
+        Press(*static_cast<QMouseEvent*>(event));
+        break;
+      case QEvent::MouseMove:
+        Move(*static_cast<QMouseEvent*>(event));
+        break;
+      case QEvent::MouseButtonRelease:
+        Release(*static_cast<QMouseEvent*>(event));
+        break;
+      default:
+        break;
     }
     return QObject::eventFilter(watched, event);
   }

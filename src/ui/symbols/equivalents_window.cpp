@@ -11,10 +11,9 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include "base/hex_text.h"
 #include "ui/base/event_filters.h"
 #include "ui/editor/main_window.h"
-
-#include "base/hex_text.h"
 
 namespace parvix::ui {
 
@@ -106,10 +105,12 @@ EquivalentsWindow::EquivalentsWindow(RenumberDialog& model, MainWindow& owner)
   bottom->addWidget(done);
   layout->addLayout(bottom);
 
-  connect(labels, &QRadioButton::clicked, this, [this] { run([this] { model_.LabelsOption_Click(); }); });
+  connect(labels, &QRadioButton::clicked, this,
+          [this] { run([this] { model_.LabelsOption_Click(); }); });
   connect(variables, &QRadioButton::clicked, this,
           [this] { run([this] { model_.VariablesOption_Click(); }); });
-  connect(done, &QPushButton::clicked, this, [this] { run([this] { model_.DoneButton_Click(); }); });
+  connect(done, &QPushButton::clicked, this,
+          [this] { run([this] { model_.DoneButton_Click(); }); });
   binder_.Invalidate();
   refresh();
   adjustSize();

@@ -21,15 +21,15 @@ class HexFilesUiTest : public QObject, public ShellFixture {
 
  private:
   // Picks `path` in the next file dialog once it is open. A message box
-  // that comes first (the notice of the unused strings) is closed with
-  // Cancel, or OK when it has no Cancel.
+  // that comes first is answered No (keep the program unsaved) or, for the
+  // notice of the unused strings, OK.
   static void ChooseFile(const QString& path) {
     auto* poll = new QTimer(qApp);
     poll->setInterval(20);
     QObject::connect(poll, &QTimer::timeout, [poll, path] {
       QWidget* modal = QApplication::activeModalWidget();
       if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-        QAbstractButton* button = box->button(QMessageBox::Cancel);
+        QAbstractButton* button = box->button(QMessageBox::No);
         if (button == nullptr) button = box->button(QMessageBox::Ok);
         if (button != nullptr) button->click();
         return;

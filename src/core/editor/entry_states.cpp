@@ -161,7 +161,7 @@ void ProgrammingPanel::TableCancelButton_Click() {
   switch (EntryState) {
     case PlaceState:
     case PlaceRowState:
-      Table1.SetColors(TargetRow, kLabelColumn, kGridBackColor, kGridForeColor);
+      Place.ClearPick();
       break;
     case CommentRowState:
       Table1.SetBackColor(Table1.row, kCommentColumn,

@@ -54,6 +54,10 @@ inline const std::string kDefaultFileTitle = "Pgm1.zvt";
 inline const std::string kInsertText = "Insert";
 inline const std::string kOverwriteText = "Overwrite";
 
+// The mouse pointer over the program table: the I-beam over the cells a
+// click acts on in the current state, else the normal pointer.
+enum class TablePointer { Default, IBeam };
+
 class ProgrammingPanel {
  public:
   explicit ProgrammingPanel(Host& host);
@@ -211,6 +215,12 @@ class ProgrammingPanel {
   void PickCommentRow(int row);
   void PickReplaceLabelCell(int row, int col);
   void PickReplaceVariableCell(int row, int col);
+  // ---- Table mouse (table_clicks.cpp) ----
+  TablePointer Table1Pointer = TablePointer::Default;
+  // The idle-state click on an Opcode cell: re-opens the line for new entry.
+  void ReopenLine(int row);
+  // The delete-labels tool's click on a Label cell.
+  void DeleteLabelAt(int row, int col);
 
   // ---- Strings ------------------------------------------------------------------------
   void UpdateLabels();

@@ -3,12 +3,34 @@
 // click means. In the idle states a click moves the cursor, re-opens a line
 // or an origin; in the tool states it picks the row or cells the running
 // tool acts on, marking them in colour.
+#include <algorithm>
+#include <optional>
+#include <string_view>
+
+#include "base/hex_text.h"
 #include "editor/entry_states.h"
 #include "editor/programming_panel.h"
+#include "tables/opcode_tables.h"
 
 namespace parvix {
 
 namespace {
+
+// Half a column's edge: the pointer shows the I-beam only this far inside a
+// column, so that the column borders keep the normal pointer.
+constexpr int kPointerMarginTwips = 60;
+
+// The instruction key whose caption is the bare mnemonic of `opcode`, or -1.
+// The mnemonic tables keep some mnemonics with a trailing blank ("RNC "); the
+// key captions have none, so the blanks are dropped before comparing.
+int KeyOfOpcode(int opcode) {
+  std::string_view bare = PartialInstList()[static_cast<size_t>(opcode)];
+  while (!bare.empty() && bare.back() == ' ') bare.remove_suffix(1);
+  for (int i = 0; i < kInstructionKeyCount; ++i) {
+    if (InstructionKeys()[i].caption == bare) return i;
+  }
+  return -1;
+}
 
 bool HasBack(const Grid& grid, int row, int col, Color color) {
   return grid.BackColor(row, col) == color;
@@ -26,11 +48,21 @@ void ProgrammingPanel::Table1_Click(int row, int col) {
   switch (EntryState) {
     case ProgramState:
     case DataState:
-      // The Label cell of an origin row opens the origin for a new address.
+      // The Label cell of an origin row opens the origin for a new address;
+      // the Opcode cell of an instruction line re-opens the line.
       if (col == kLabelColumn && IsOriginRow(row)) {
         TargetRow = row;
         ControlTransfer(EditOriginState);
+      } else if (col == kOpcodeColumn) {
+        ReopenLine(row);
       }
+      break;
+    case PlaceState:
+    case PlaceRowState:
+      Place.PickRow(row);
+      break;
+    case DeleteLabelsState:
+      DeleteLabelAt(row, col);
       break;
     case CommentState:
     case CommentRowState:
@@ -49,10 +81,114 @@ void ProgrammingPanel::Table1_Click(int row, int col) {
   }
 }
 
-void ProgrammingPanel::Table1_MouseDown(int /*row*/, int /*col*/) {}
-void ProgrammingPanel::Table1_MouseMove(int /*xTwips*/) {}
-void ProgrammingPanel::Table1_MouseUp(int /*selectionEndRow*/) {}
-void ProgrammingPanel::Table1_LeaveCell(int /*row*/, int /*col*/) {}
+// A click on the Opcode cell of an instruction line: a data line switches the
+// entry mode with the cursor on it; any other line but NOP is cleared and its
+// instruction keyed again from its key, the old line kept for Esc.
+void ProgrammingPanel::ReopenLine(int row) {
+  const std::string& code = Table1.Text(row, kOpcodeColumn);
+  if (code.empty() || IsOriginRow(row)) return;
+  if (Table1.Text(row, kMnemonicColumn) == "DFB") {
+    NextLine(row);
+    EntryMode_Click();
+    return;
+  }
+  const std::optional<int> opcode = code.size() >= 2 ? ParseHex(code.substr(0, 2)) : std::nullopt;
+  if (!opcode || *opcode == 0) return;
+  // A code text no key makes (a damaged file) is left alone rather than
+  // rebuilt as some other instruction.
+  const int key = KeyOfOpcode(*opcode);
+  if (key < 0) return;
+  NextLine(row);
+  Instructions.INST_Click(key);
+}
+
+void ProgrammingPanel::Table1_MouseDown(int row, int col) {
+  if (Table1.ValidCell(row, col)) {
+    Table1.row = row;
+    Table1.col = col;
+  }
+  Table1Setting = 1;
+  if (Table1.col == kMnemonicColumn) {
+    Table1Setting = 0;
+    // Row 0 holds the first origin and is never part of a selection.
+    SelectionAnchorRow = Table1.row == 0 ? 1 : Table1.row;
+  }
+}
+
+void ProgrammingPanel::Table1_MouseMove(int xTwips) {
+  Instructions.InstructionLabel[0].text.clear();
+  Instructions.InstructionLabel[1].text.clear();
+  // The I-beam marks the columns a click acts on in the current state.
+  auto inside = [this, xTwips](int column) {
+    int left = 0;
+    for (int c = 0; c < column; ++c) left += ColWidthList[c];
+    return xTwips > left + kPointerMarginTwips &&
+           xTwips < left + ColWidthList[column] - kPointerMarginTwips;
+  };
+  bool ibeam = false;
+  switch (EntryState) {
+    case ProgramState:
+    case DataState:
+      ibeam = inside(kMnemonicColumn);
+      break;
+    case PlaceState:
+    case PlaceRowState:
+      ibeam = inside(kLabelColumn);
+      break;
+    case CommentState:
+    case CommentRowState:
+      ibeam = inside(kCommentColumn);
+      break;
+    case ReplaceLabelState:
+    case ReplaceLabelRowState:
+      ibeam = inside(kLabelColumn) || inside(kMnemonicColumn);
+      break;
+    default:
+      return;  // the pointer stays as it is
+  }
+  Table1Pointer = ibeam ? TablePointer::IBeam : TablePointer::Default;
+}
+
+void ProgrammingPanel::Table1_MouseUp(int selectionEndRow) {
+  if (!IsIdle(EntryState) || Table1.col != kMnemonicColumn) return;
+  // Like the anchor, the release row is never row 0: a click there is a
+  // click, and a drag up to it stops below the first origin.
+  const int last = std::max(Table1.Rows() - 1, 0);
+  int release = std::clamp(selectionEndRow, 0, last);
+  if (release == 0) release = std::min(1, last);
+  SelectionReleaseRow = release;
+  if (SelectionAnchorRow != release) {
+    // A drag: the rows from the press to the release are selected.
+    SelectionStartRow = std::min(SelectionAnchorRow, release);
+    SelectionEndRow = std::max(SelectionAnchorRow, release);
+    return;
+  }
+  // A click moves the cursor to the row. On the last row, on an origin row
+  // below the first, and in Insert mode an empty row is put in there first.
+  SelectionStartRow = SelectionEndRow = CursorRow;
+  const int r = Table1.row;
+  if (r == Table1.Rows() - 1) {
+    InsertLine(r, 1);
+  } else if (r != 0 && (IsOriginRow(r) || InsertMode())) {
+    InsertLine(r, 1);
+  }
+  NextLine(r == 0 ? 1 : r);
+}
+
+void ProgrammingPanel::Table1_LeaveCell(int row, int col) {
+  if (!Table1.Text(row, col).empty() && row > UsedRowCount) UsedRowCount = row;
+}
+
+// The delete-labels tool: a click on a Label cell takes the label off its
+// row and leaves the label unassigned; the label itself stays in the lists.
+void ProgrammingPanel::DeleteLabelAt(int row, int col) {
+  if (col != kLabelColumn || IsOriginRow(row)) return;
+  const int i = Symbols.LabelIndex(Table1.Text(row, kLabelColumn));
+  if (i >= 0 && static_cast<size_t>(i) < Symbols.LabelEqtList.size()) {
+    Symbols.LabelEqtList[i] = UnassignedLabelEqt;
+  }
+  Table1.SetText(row, kLabelColumn, {});
+}
 
 // The comment tool: the clicked row's Comment cell is marked light green and
 // its comment kept, so that Ignore can put it back.

@@ -1,5 +1,6 @@
 // The place panel: writes a label name, existing or new, into the Label
-// cell of a picked row, so that the label takes that row's address.
+// cell of a picked row, so that the label takes that row's address. The tool
+// stays open for the next label until Done or Esc.
 #pragma once
 
 #include "base/controls.h"
@@ -28,6 +29,20 @@ class PlacePanel {
   // or an acceptable new name.
   void PrimeAcceptButton();
   void PlaceText_Change();
+  void ExistingPlaceOption_Click();
+  void NewPlaceOption_Click();
+  // A name chosen in the list; only the list's own entries can be chosen.
+  void PlaceCombo_Click(int ListIndex);
+  // Place: writes the name into the picked row's Label cell, asking first
+  // before it replaces a label there or moves one placed on another row.
+  void PlaceAcceptButton_Click();
+  void PlaceDoneButton_Click();
+
+  // A click on the program table while the tool runs: picks the row (origin
+  // rows cannot be picked) and marks its Label cell green.
+  void PickRow(int row);
+  // Gives the picked Label cell its colour back, if a row is picked.
+  void ClearPick();
 
   template <class F>
   void VisitControls(F&& f) {
@@ -41,6 +56,11 @@ class PlacePanel {
   }
 
  private:
+  // Places existing label `k` on the picked row; false when the user keeps
+  // it where it is.
+  void PlaceExisting(int k);
+  void PlaceNew(const std::string& name);
+
   ProgrammingPanel& w_;
 };
 

@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QPalette>
 #include <QPlainTextEdit>
+#include <QPushButton>
 
 namespace parvix::ui {
 
@@ -115,6 +116,20 @@ QWidget* ControlBinder::Find(std::string_view name) {
   QWidget* found = root_->objectName() == key ? root_ : root_->findChild<QWidget*>(key);
   cache_.insert(key, found);
   return found;
+}
+
+void ApplyDefaultButton(ControlBinder& binder, const std::string& name, QString& shown) {
+  const QString wanted = Q(name);
+  if (wanted == shown) return;
+  if (auto* old = qobject_cast<QPushButton*>(binder.Find(S(shown)))) old->setDefault(false);
+  if (auto* now = qobject_cast<QPushButton*>(binder.Find(name))) now->setDefault(true);
+  shown = wanted;
+}
+
+void ApplyFocus(ControlBinder& binder, const FocusRequest& focus, unsigned& shownSerial) {
+  if (focus.serial == shownSerial) return;
+  shownSerial = focus.serial;
+  if (QWidget* target = binder.Find(focus.control)) target->setFocus(Qt::OtherFocusReason);
 }
 
 }  // namespace parvix::ui

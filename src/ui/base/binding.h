@@ -47,4 +47,11 @@ class ControlBinder {
   QHash<QString, QWidget*> cache_;
 };
 
+// The default button a model asks for, drawn as the default (Enter presses
+// it); `shown` holds the name drawn so far.
+void ApplyDefaultButton(ControlBinder& binder, const std::string& name, QString& shown);
+// Gives the focus to the control a request names, once per request;
+// `shownSerial` holds the serial number of the last request applied.
+void ApplyFocus(ControlBinder& binder, const FocusRequest& focus, unsigned& shownSerial);
+
 }  // namespace parvix::ui

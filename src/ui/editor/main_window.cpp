@@ -18,8 +18,10 @@
 #include "ui/base/event_filters.h"
 #include "ui/editor/grid_model.h"
 #include "ui/editor/keypad_views.h"
+#include "ui/editor/table_mouse.h"
 #include "ui/symbols/operand_panels.h"
 #include "ui/printing/print_comment_view.h"
+#include "ui/symbols/place_panel_view.h"
 
 namespace parvix::ui {
 
@@ -168,6 +170,8 @@ void MainWindow::WireCommands() {
   connect(table_, &QTableView::clicked, this, [this](const QModelIndex& index) {
     Run([this, index] { model_.Table1_Click(index.row(), index.column()); });
   });
+  // Press, move and release on the program table, and the pointer over it.
+  InstallTableMouse(*this);
   // Esc is the common cancel of whatever entry is in progress.
   auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
   connect(escape, &QShortcut::activated, this, [this] { Run([this] { model_.TableCancelButton_Click(); }); });
@@ -253,6 +257,7 @@ void MainWindow::BuildCentral() {
   AddPanel(BuildCommentPanel(*this));
   AddPanel(BuildLabelPanel(*this));
   AddPanel(BuildXXPanel(*this));
+  AddPanel(BuildPlacePanel(*this));
 
   // The tips line and the write mode.
   auto* bottom = new QHBoxLayout;
@@ -341,16 +346,8 @@ void MainWindow::Render() {
   RenderMenus();
 
   // The default button: Enter presses it; it is drawn as the default.
-  const QString wanted = Q(model_.DefaultButton);
-  if (wanted != defaultButton_) {
-    if (auto* old = qobject_cast<QPushButton*>(binder_.Find(S(defaultButton_)))) old->setDefault(false);
-    if (auto* now = qobject_cast<QPushButton*>(binder_.Find(model_.DefaultButton))) now->setDefault(true);
-    defaultButton_ = wanted;
-  }
-  if (model_.Focus.serial != focusSerial_) {
-    focusSerial_ = model_.Focus.serial;
-    if (QWidget* target = binder_.Find(model_.Focus.control)) target->setFocus(Qt::OtherFocusReason);
-  }
+  ApplyDefaultButton(binder_, model_.DefaultButton, defaultButton_);
+  ApplyFocus(binder_, model_.Focus, focusSerial_);
   // Keep the cursor row in view when it moves.
   if (model_.CursorRow != shownCursorRow_) {
     shownCursorRow_ = model_.CursorRow;

@@ -9,6 +9,7 @@ Shell::Shell() {
   host.RegisterWindow(WindowId::Disassembly, &disassemblyDialog);
   disassemblyDialog.afterEvent = [this] { RenderAll(); };
   host.RegisterWindow(WindowId::PrintInformation, &printInfoWindow);
+  host.RegisterWindow(WindowId::Equivalents, &equivalentsWindow);
   host.onTimer = [this](TimerId id) { session.TimerFired(id); };
   host.onRefresh = [this] { RenderAll(); };
 }
@@ -29,6 +30,7 @@ void Shell::RenderAll() {
   mainWindow.Render();
   watchWindow.refresh();
   disassemblyDialog.refresh();
+  equivalentsWindow.refresh();
 }
 
 }  // namespace parvix::ui

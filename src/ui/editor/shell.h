@@ -11,6 +11,7 @@
 #include "ui/hextools/disassembly_dialog.h"
 #include "ui/simulator/watch_window.h"
 #include "ui/printing/print_info_window.h"
+#include "ui/symbols/equivalents_window.h"
 
 namespace parvix::ui {
 
@@ -34,6 +35,8 @@ class Shell {
   DisassemblyDialog disassemblyDialog{session.Main.Disassembly, &mainWindow};
   // Modal over the main window while it is shown.
   PrintInfoWindow printInfoWindow{session.Main.Print.PrintInfo, &mainWindow};
+  // Modal over the main window.
+  EquivalentsWindow equivalentsWindow{session.Main.Equivalents, mainWindow};
 };
 
 }  // namespace parvix::ui

@@ -1,0 +1,162 @@
+// The program table's mouse and the tools it drives, through the real
+// widgets, headless: a click moves the cursor, a drag selects rows, a click
+// on an Opcode cell re-opens the line, the pointer follows the columns, and
+// the equivalents window gives a variable its value.
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QTest>
+
+#include "support/shell_fixture.h"
+#include "ui/symbols/equivalents_window.h"
+
+namespace parvix::ui {
+
+class TableMouseUiTest : public QObject, public ShellFixture {
+  Q_OBJECT
+
+ private:
+  QTableView* table() { return window().table(); }
+  QPoint centre(int row, int col) {
+    return table()->visualRect(table()->model()->index(row, col)).center();
+  }
+  void fill(int rows) {
+    window().Run([&] {
+      for (int r = 1; r <= rows; ++r) {
+        m().Table1.SetText(r, kMnemonicColumn, "INR  B");
+        m().Table1.SetText(r, kOpcodeColumn, "04");
+      }
+      m().UsedRowCount = rows + 1;
+    });
+  }
+
+ private slots:
+  void init() { QVERIFY(StartShell()); }
+  void cleanup() { StopShell(); }
+
+  void clickMovesTheCursor() {
+    fill(8);
+    QTest::mouseClick(table()->viewport(), Qt::LeftButton, {}, centre(6, kMnemonicColumn));
+    QCOMPARE(m().CursorRow, 6);
+    // The cursor mark moves with it.
+    QCOMPARE(table()
+                 ->model()
+                 ->index(6, kMnemonicColumn)
+                 .data(Qt::BackgroundRole)
+                 .value<QBrush>()
+                 .color(),
+             ToQColor(kGridFixedBackColor));
+    QCOMPARE(table()
+                 ->model()
+                 ->index(1, kMnemonicColumn)
+                 .data(Qt::BackgroundRole)
+                 .value<QBrush>()
+                 .color(),
+             ToQColor(kGridBackColor));
+  }
+
+  void dragSelectsRows() {
+    fill(9);
+    QWidget* viewport = table()->viewport();
+    QTest::mousePress(viewport, Qt::LeftButton, {}, centre(7, kMnemonicColumn));
+    QTest::mouseMove(viewport, centre(5, kMnemonicColumn));
+    QTest::mouseRelease(viewport, Qt::LeftButton, {}, centre(3, kMnemonicColumn));
+    QCOMPARE(m().SelectionStartRow, 3);
+    QCOMPARE(m().SelectionEndRow, 7);
+    QCOMPARE(m().CursorRow, 1);
+  }
+
+  void opcodeClickReopensAndEscRestores() {
+    window().Run([&] {
+      m().Table1.SetText(2, kMnemonicColumn, "MOV  A, B");
+      m().Table1.SetText(2, kOpcodeColumn, "78");
+    });
+    QTest::mouseClick(table()->viewport(), Qt::LeftButton, {}, centre(2, kOpcodeColumn));
+    QCOMPARE(m().EntryState, static_cast<int>(MovDestState));
+    QVERIFY(find<QWidget>("RegisterBox")->isVisible());
+    QCOMPARE(cell(2, kMnemonicColumn), QString("MOV"));
+    QTest::keyClick(&window(), Qt::Key_Escape);
+    QCOMPARE(cell(2, kMnemonicColumn), QString("MOV  A, B"));
+    QCOMPARE(cell(2, kOpcodeColumn), QString("78"));
+    QVERIFY(find<QWidget>("InstructionBox")->isVisible());
+  }
+
+  void labelPlacedThroughThePanel() {
+    fill(4);
+    QTest::keyClick(&window(), Qt::Key_Insert, Qt::ShiftModifier);
+    QVERIFY(find<QWidget>("PlaceBox")->isVisible());
+    QVERIFY(!find<QWidget>("InstructionBox")->isVisible());
+    auto* place = find<QPushButton>("PlaceAcceptButton");
+    QVERIFY(!place->isEnabled());
+    QTest::mouseClick(table()->viewport(), Qt::LeftButton, {}, centre(3, kLabelColumn));
+    QCOMPARE(
+        table()->model()->index(3, kLabelColumn).data(Qt::BackgroundRole).value<QBrush>().color(),
+        ToQColor(kGreen));
+    auto* text = find<QLineEdit>("PlaceText");
+    QTest::keyClicks(text, "loop");
+    QVERIFY(place->isEnabled());
+    QTest::mouseClick(place, Qt::LeftButton);
+    QCOMPARE(cell(3, kLabelColumn), QString("loop"));
+    QCOMPARE(find<QComboBox>("PlaceCombo")->itemText(0), QString("loop"));
+    QTest::mouseClick(find<QPushButton>("PlaceDoneButton"), Qt::LeftButton);
+    QVERIFY(!find<QWidget>("PlaceBox")->isVisible());
+    QVERIFY(find<QWidget>("InstructionBox")->isVisible());
+  }
+
+  void variableValueGivenInTheEquivalentsWindow() {
+    window().Run([&] {
+      m().Symbols.AddVariable("count");
+      m().Table1.SetText(1, kMnemonicColumn, "MVI  A,   count");
+      m().Table1.SetText(1, kOpcodeColumn, "3E   XX");
+      m().StringTable.SetText(1, 0, "count");
+    });
+    QTest::keyClick(&window(), Qt::Key_F6);
+    EquivalentsWindow& dialog = shell->equivalentsWindow;
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QVERIFY(dialog.isModal());
+    QCOMPARE(dialog.windowTitle(), QString("Equivalents Tool Window"));
+    // Labels there are none: the variables show.
+    QVERIFY(dialog.findChild<QWidget*>("VariableFrame")->isVisible());
+    QVERIFY(!dialog.findChild<QWidget*>("LabelsOption")->isEnabled());
+    QTableView* table = dialog.variableTable();
+    QCOMPARE(table->model()->headerData(1, Qt::Horizontal).toString(), QString("Current"));
+    QCOMPARE(table->model()->index(0, 1).data().toString(), QString("XX"));
+
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {},
+                      table->visualRect(table->model()->index(0, 0)).center());
+    auto* accept = dialog.findChild<QPushButton*>("XXAcceptButton");
+    QVERIFY(accept->isEnabled());
+    QTRY_VERIFY(accept->hasFocus());  // after the focus timer
+    QTest::keyClicks(accept, "2f");
+    QCOMPARE(dialog.findChild<QLabel*>("XXLabel")->text(), QString("2F"));
+    QTest::mouseClick(dialog.findChild<QPushButton*>("NUM(17)"), Qt::LeftButton);
+    QCOMPARE(dialog.findChild<QLabel*>("XXLabel")->text(), QString("F1"));
+    QTest::mouseClick(accept, Qt::LeftButton);
+    QCOMPARE(table->model()->index(0, 2).data().toString(), QString("F1"));
+    QTest::mouseClick(dialog.findChild<QPushButton*>("DoneButton"), Qt::LeftButton);
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(cell(1, kOpcodeColumn), QString("3E   F1"));
+    QCOMPARE(cell(1, kMnemonicColumn), QString("MVI  A,   count"));
+  }
+
+  void pointerFollowsTheColumns() {
+    QWidget* viewport = table()->viewport();
+    QTest::mouseMove(viewport, centre(3, kMnemonicColumn));
+    QCOMPARE(viewport->cursor().shape(), Qt::IBeamCursor);
+    QTest::mouseMove(viewport, centre(3, kLabelColumn));
+    QCOMPARE(viewport->cursor().shape(), Qt::ArrowCursor);
+    // The Comment column is drawn wider than its width: all of it counts.
+    const QRect comment = table()->visualRect(table()->model()->index(3, kCommentColumn));
+    window().Run([&] { m().Comments.CommentsTool_Click(); });
+    QTest::mouseMove(viewport,
+                     QPoint(comment.right() - comment.width() / 20, comment.center().y()));
+    QCOMPARE(viewport->cursor().shape(), Qt::IBeamCursor);
+  }
+};
+
+}  // namespace parvix::ui
+
+QTEST_MAIN(parvix::ui::TableMouseUiTest)
+#include "table_mouse_test.moc"

@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include "ui/base/event_filters.h"
+#include "ui/editor/comment_view.h"
 #include "ui/editor/grid_model.h"
 #include "ui/editor/keypad_views.h"
 #include "ui/symbols/operand_panels.h"

@@ -251,6 +251,9 @@ void MainWindow::BuildCentral() {
   AddPanel(BuildCommentPanel(*this));
   AddPanel(BuildLabelPanel(*this));
   AddPanel(BuildXXPanel(*this));
+  // The label find and replace tools.
+  AddPanel(BuildFindPanel(*this));
+  AddPanel(BuildReplacePanel(*this));
 
   // The tips line and the write mode.
   auto* bottom = new QHBoxLayout;

@@ -48,7 +48,8 @@ class EditingWidgetTest : public QObject, public ShellFixture {
     QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, table->visualRect(index).center());
   }
   QColor background(int row, int col) {
-    return window().table()->model()->index(row, col).data(Qt::BackgroundRole).value<QBrush>().color();
+    const QModelIndex index = window().table()->model()->index(row, col);
+    return index.data(Qt::BackgroundRole).value<QBrush>().color();
   }
 
  private slots:

@@ -198,7 +198,8 @@ void ReplacePanel::ReplaceWithExistingLabel(int k) {
       }
     }
     if (!w_.StringTable.Text(r, 0).empty() && Picked(t, r, kMnemonicColumn)) {
-      ReplaceRowOperand(w_, r, name, t.Text(r, kOpcodeColumn).substr(0, 2) + s.LabelOperandBytes(k));
+      const std::string opcode = t.Text(r, kOpcodeColumn).substr(0, 2);
+      ReplaceRowOperand(w_, r, name, opcode + s.LabelOperandBytes(k));
       if (i < s.LabelUsedList.size()) s.LabelUsedList[i] = "1";
     }
   }

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "ui/base/binding.h"
 #include "ui/editor/main_window.h"
@@ -46,14 +47,15 @@ QWidget* BuildCommentPanel(MainWindow& window) {
     const int dropped = static_cast<int>(typed.size() - text->text().size());
     if (dropped > 0) text->setCursorPosition(std::max(cursor - dropped, 0));
   });
-  auto wire = [&window, box](QPushButton* b, void (CommentPanel::*handler)(), CommentPanel& panel) {
-    QObject::connect(b, &QPushButton::clicked, box,
-                     [&window, &panel, handler] { window.Run([&panel, handler] { (panel.*handler)(); }); });
+  auto wire = [&window, &p, box](QPushButton* b, void (CommentPanel::*handler)()) {
+    QObject::connect(b, &QPushButton::clicked, box, [&window, &p, handler] {
+      window.Run([&p, handler] { (p.*handler)(); });
+    });
   };
-  wire(next, &CommentPanel::CommentNextButton_Click, p);
-  wire(fallback, &CommentPanel::DefaultCommentButton_Click, p);
-  wire(done, &CommentPanel::CommentDoneButton_Click, p);
-  wire(ignore, &CommentPanel::CommentCancelButton_Click, p);
+  wire(next, &CommentPanel::CommentNextButton_Click);
+  wire(fallback, &CommentPanel::DefaultCommentButton_Click);
+  wire(done, &CommentPanel::CommentDoneButton_Click);
+  wire(ignore, &CommentPanel::CommentCancelButton_Click);
   return box;
 }
 

@@ -181,6 +181,21 @@ TEST_F(EditingTest, PasteRenamesAnOperandThatWouldDisagree) {
   EXPECT_EQ(Mnemonic(5), "JMP  loop");
 }
 
+TEST_F(EditingTest, ABlockMovedByCutAndPasteKeepsItsLabels) {
+  // Addresses assigned: loop stands at 8000 and the jump carries it.
+  w.Symbols.LabelEqtList[0] = "8000";
+  w.Table1.SetText(2, kOpcodeColumn, "C3   00   80");
+  Select(1, 2);
+  w.Clipboard.CutEdit_Click();
+  ASSERT_EQ(w.Symbols.LabelEqtList[0], "XXXX");  // its row went with the cut
+  w.NextLine(3);
+  w.Clipboard.PasteEdit_Click();
+  EXPECT_EQ(w.Table1.Text(3, kLabelColumn), "loop");
+  EXPECT_EQ(Mnemonic(4), "JMP  loop");
+  EXPECT_EQ(w.Table1.Text(4, kOpcodeColumn), "C3   XX   XX");
+  EXPECT_EQ(w.Symbols.LabelCombo.Items(), (Texts{"loop", "sub"}));
+}
+
 TEST_F(EditingTest, PasteKeepsLabelsAndVariablesApart) {
   // Rows naming count (a variable of 05 here) in all three ways.
   w.EditTable.Reset({{{"count"}, {}, {"NOP"}, {"00"}, {}},

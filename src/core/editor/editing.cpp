@@ -126,8 +126,16 @@ void EditClipboard::PasteEdit_Click() {
   const int k = w_.EditTable.Rows();
   // The names first: a rename changes the clipboard itself, so that a second
   // paste of it uses the new name, which then matches.
-  Renames renames;
-  for (int i = 0; i < k; ++i) PasteNames(i, at + i, renames);
+  PasteContext paste;
+  w_.UpdateLabels();
+  const SymbolLists& s = w_.Symbols;
+  for (size_t i = 0; i < s.LabelCombo.size(); ++i) {
+    if (i < s.LabelPlacedList.size() && s.LabelPlacedList[i] != "0") {
+      paste.placed.insert(s.LabelCombo[i]);
+    }
+  }
+  for (int i = 0; i < k; ++i) paste.placed.insert(w_.EditTable.Text(i, kLabelColumn));
+  for (int i = 0; i < k; ++i) PasteNames(i, at + i, paste);
 
   w_.InsertLine(at, k);
   w_.Table1.WriteRows(at, TextRows(w_.EditTable, 0, k));
@@ -139,8 +147,9 @@ void EditClipboard::PasteEdit_Click() {
   w_.ProgramChanged = true;
 }
 
-void EditClipboard::PasteNames(int i, int row, Renames& renames) {
+void EditClipboard::PasteNames(int i, int row, PasteContext& paste) {
   SymbolLists& s = w_.Symbols;
+  Renames& renames = paste.renames;
   Grid& clip = w_.EditTable;
   auto mapped = [&renames](Kind kind, const std::string& name, const std::string& value) {
     auto it = renames.find({kind, name, value});
@@ -183,7 +192,17 @@ void EditClipboard::PasteNames(int i, int row, Renames& renames) {
   const int other = variable ? s.LabelIndex(name) : s.XXIndex(name);
   const std::string* eqt =
       same < 0 ? nullptr : &(variable ? s.XXEqtList : s.LabelEqtList)[static_cast<size_t>(same)];
-  const bool fits = other < 0 && eqt != nullptr && *eqt == value;
+  bool fits = other < 0 && eqt != nullptr && *eqt == value;
+  // A label that takes its address from a row, and has none yet (its row
+  // was just cut, say), is the same label whatever address the pasted
+  // bytes still carry from before: the row keeps the name and gets the
+  // label's placeholders, so that a block moved by Cut and Paste still
+  // jumps to its own labels.
+  if (!fits && !variable && other < 0 && eqt != nullptr && *eqt == UnassignedLabelEqt &&
+      paste.placed.count(name) != 0) {
+    clip.SetText(i, kOpcodeColumn, code.substr(0, 2) + s.LabelOperandBytes(same));
+    fits = true;
+  }
   if (!fits) {
     if (other >= 0 || eqt != nullptr) {
       name = variable ? freshVariable() : freshLabel();

@@ -13,6 +13,7 @@
 #include <map>
 #include <string>
 #include <tuple>
+#include <unordered_set>
 
 namespace parvix {
 
@@ -40,9 +41,15 @@ class EditClipboard {
 
   // Removes the selected rows (never row 0); the common part of Cut and Delete.
   void DeleteSelection();
+  // What one paste knows besides the lists: its renames so far, and the
+  // labels that the program or the pasted block places on a row.
+  struct PasteContext {
+    Renames renames;
+    std::unordered_set<std::string> placed;
+  };
   // Brings the string lists up to date for the pasted clipboard row `i`,
-  // now standing at `row`; renames clash with `renames` of this paste.
-  void PasteNames(int i, int row, Renames& renames);
+  // now standing at `row`.
+  void PasteNames(int i, int row, PasteContext& paste);
 
   ProgrammingPanel& w_;
 };

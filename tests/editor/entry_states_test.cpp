@@ -310,14 +310,14 @@ TEST_F(EntryStateTest, PlaceAndCommentPanelsAreSetUpOnEntry) {
   w.ControlTransfer(ProgramState);
   w.Table1.SetText(2, kOpcodeColumn, "00");
   w.Table1.SetText(2, kCommentColumn, "No Operation.");
-  w.TargetRow = 2;
-  w.ControlTransfer(CommentRowState);
+  // The comment panel works on a row once one is picked in the table.
+  w.Comments.CommentsTool_Click();
+  w.Table1_Click(2, kCommentColumn);
   EXPECT_EQ(w.Comments.CommentsTxt.text, "No Operation.");
   EXPECT_TRUE(w.Comments.DefaultCommentButton.enabled);
   EXPECT_TRUE(w.Comments.CommentNextButton.enabled);
   EXPECT_EQ(w.DefaultButton, "CommentDoneButton");
-  w.TargetRow = w.Table1.Rows() - 1;
-  w.ControlTransfer(CommentRowState);
+  w.Table1_Click(w.Table1.Rows() - 1, kCommentColumn);
   EXPECT_FALSE(w.Comments.DefaultCommentButton.enabled);
   EXPECT_FALSE(w.Comments.CommentNextButton.enabled);
 }

@@ -87,6 +87,17 @@ void Grid::RemoveRows(int at, int count) {
   row = std::min(row, std::max(Rows() - 1, 0));
 }
 
+void Grid::WriteRows(int at, std::vector<std::vector<Cell>> rows) {
+  if (at < 0 || at >= Rows()) return;
+  const int count = std::min(static_cast<int>(rows.size()), Rows() - at);
+  if (count <= 0) return;
+  for (int i = 0; i < count; ++i) {
+    rows[i].resize(cols_);
+    rows_[at + i] = std::move(rows[i]);
+  }
+  if (observer_ != nullptr) observer_->RowsChanged(at, count, cols_);
+}
+
 void Grid::ClearCells() {
   if (observer_ != nullptr) observer_->BeginReset();
   for (auto& r : rows_) std::fill(r.begin(), r.end(), Cell{});

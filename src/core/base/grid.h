@@ -21,6 +21,13 @@ class GridObserver {
   virtual void CellChanged(int row, int col) = 0;
   virtual void BeginReset() = 0;
   virtual void EndReset() = 0;
+  // A block of whole rows was rewritten at once (a paste): by default each
+  // of its cells is reported; a view may take the block as one range.
+  virtual void RowsChanged(int first, int count, int cols) {
+    for (int r = first; r < first + count; ++r) {
+      for (int c = 0; c < cols; ++c) CellChanged(r, c);
+    }
+  }
 };
 
 struct Cell {
@@ -57,6 +64,9 @@ class Grid {
   void SetRows(int count);
   void InsertRows(int at, int count);
   void RemoveRows(int at, int count);
+  // Rewrites the rows from `at` on with `rows` (texts and colours), as one
+  // change; rows beyond the end are dropped.
+  void WriteRows(int at, std::vector<std::vector<Cell>> rows);
   // Empties every cell and resets its colours, keeping the row count.
   void ClearCells();
   // Replaces all rows at once (a whole new table: open, disassembly).

@@ -190,21 +190,9 @@ void ProgrammingPanel::DeleteLabelAt(int row, int col) {
   Table1.SetText(row, kLabelColumn, {});
 }
 
-// The comment tool: the clicked row's Comment cell is marked light green and
-// its comment kept, so that Ignore can put it back.
-void ProgrammingPanel::PickCommentRow(int row) {
-  if (EntryState == CommentRowState) {
-    // The row picked before gives up its mark (an origin row is grey again).
-    Table1.SetBackColor(TargetRow, kCommentColumn,
-                        IsOriginRow(TargetRow) ? kOriginGrey : kGridBackColor);
-  }
-  TargetRow = row;
-  Table1.row = TargetRow;
-  Table1.col = kCommentColumn;
-  Table1.SetBackColor(TargetRow, kCommentColumn, kCommentRowGreen);
-  SavedComment = Table1.Text(TargetRow, kCommentColumn);
-  ControlTransfer(CommentRowState);
-}
+// The comment tool: the clicked row (any row) becomes the one whose comment
+// is edited; the comment panel marks it and keeps its comment for Ignore.
+void ProgrammingPanel::PickCommentRow(int row) { Comments.PickRow(row); }
 
 // The label replace tool offers (red) the placed labels and the label
 // operands; a click picks (green) or gives back (red) one of them. At most one

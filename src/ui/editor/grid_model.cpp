@@ -52,6 +52,9 @@ void GridModel::CellChanged(int row, int col) {
   const QModelIndex cell = index(row, col);
   emit dataChanged(cell, cell);
 }
+void GridModel::RowsChanged(int first, int count, int cols) {
+  emit dataChanged(index(first, 0), index(first + count - 1, cols - 1));
+}
 void GridModel::BeginReset() { beginResetModel(); }
 void GridModel::EndReset() { endResetModel(); }
 

@@ -29,6 +29,7 @@ class GridModel : public QAbstractTableModel, public GridObserver {
   void BeginRemoveRows(int first, int count) override;
   void EndRemoveRows() override;
   void CellChanged(int row, int col) override;
+  void RowsChanged(int first, int count, int cols) override;
   void BeginReset() override;
   void EndReset() override;
 

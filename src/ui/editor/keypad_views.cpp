@@ -261,26 +261,4 @@ QWidget* BuildDataKeypad(MainWindow& window) {
   return box;
 }
 
-QWidget* BuildCommentPanel(MainWindow& window) {
-  ProgrammingPanel& m = window.model();
-  QGroupBox* box = Panel("CommentsBox", "Comments");
-  auto* layout = new QVBoxLayout(box);
-  auto* text = new QLineEdit(box);
-  text->setObjectName("CommentsTxt");
-  text->setMinimumWidth(420);
-  layout->addWidget(text);
-  auto* buttons = new QHBoxLayout;
-  for (const char* name :
-       {"CommentNextButton", "DefaultCommentButton", "CommentDoneButton", "CommentCancelButton"}) {
-    auto* button = new QPushButton(box);
-    button->setObjectName(name);
-    buttons->addWidget(button);
-  }
-  buttons->addStretch();
-  layout->addLayout(buttons);
-  layout->addStretch();
-  (void)m;
-  return box;
-}
-
 }  // namespace parvix::ui

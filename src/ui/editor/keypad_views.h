@@ -1,5 +1,5 @@
 // The keypad panels of the main window: instruction, register, number and
-// data keypads, and the comment panel. Each builder makes the panel's widgets
+// data keypads. Each builder makes the panel's widgets
 // (named as the model's controls) and forwards their events to the model.
 #pragma once
 
@@ -13,6 +13,5 @@ QWidget* BuildInstructionKeypad(MainWindow& window);
 QWidget* BuildRegisterKeypad(MainWindow& window);
 QWidget* BuildNumberKeypad(MainWindow& window);
 QWidget* BuildDataKeypad(MainWindow& window);
-QWidget* BuildCommentPanel(MainWindow& window);
 
 }  // namespace parvix::ui

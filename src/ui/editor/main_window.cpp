@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include "ui/base/event_filters.h"
+#include "ui/editor/comment_view.h"
 #include "ui/editor/grid_model.h"
 #include "ui/editor/keypad_views.h"
 #include "ui/editor/table_mouse.h"
@@ -258,6 +259,9 @@ void MainWindow::BuildCentral() {
   AddPanel(BuildLabelPanel(*this));
   AddPanel(BuildXXPanel(*this));
   AddPanel(BuildPlacePanel(*this));
+  // The label find and replace tools.
+  AddPanel(BuildFindPanel(*this));
+  AddPanel(BuildReplacePanel(*this));
 
   // The tips line and the write mode.
   auto* bottom = new QHBoxLayout;

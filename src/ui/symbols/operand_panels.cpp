@@ -4,6 +4,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -128,7 +129,81 @@ QWidget* BuildXXPanel(MainWindow& window) {
                    [&window, &p] { window.Run([&p] { p.XXAcceptButton_Click(); }); });
   QObject::connect(done, &QPushButton::clicked, w.box,
                    [&window, &p] { window.Run([&p] { p.XXDoneButton_Click(); }); });
-  // Find and Replace act in the find and replace tools, wired with them.
+  // The find and replace forms: their buttons belong to those tools.
+  FindPanel& findTool = m.Find;
+  ReplacePanel& replaceTool = m.Replace;
+  QObject::connect(find, &QPushButton::clicked, w.box, [&window, &findTool] {
+    window.Run([&findTool] { findTool.XXFindButton_Click(); });
+  });
+  QObject::connect(replace, &QPushButton::clicked, w.box, [&window, &replaceTool] {
+    window.Run([&replaceTool] { replaceTool.XXReplaceButton_Click(); });
+  });
+  return w.box;
+}
+
+QWidget* BuildFindPanel(MainWindow& window) {
+  FindPanel& p = window.model().Find;
+  auto* box = new QGroupBox;
+  box->setObjectName("FindBox");
+  box->setVisible(false);
+  auto* layout = new QVBoxLayout(box);
+  auto* row = new QHBoxLayout;
+  auto* caption = new QLabel(box);
+  caption->setObjectName("FindComboLabel");
+  auto* combo = new QComboBox(box);
+  combo->setObjectName("FindCombo");
+  combo->setMinimumWidth(160);
+  combo->setMaxVisibleItems(20);
+  caption->setBuddy(combo);
+  row->addWidget(caption);
+  row->addWidget(combo, 1);
+  layout->addLayout(row);
+  auto* buttons = new QHBoxLayout;
+  QPushButton* findButton = Button(box, "FindButton");
+  QPushButton* done = Button(box, "FindDoneButton");
+  buttons->addWidget(findButton);
+  buttons->addWidget(done);
+  buttons->addStretch();
+  layout->addLayout(buttons);
+  layout->addStretch();
+
+  QObject::connect(combo, &QComboBox::activated, box, [&window, &p](int index) {
+    window.Run([&p, index] { p.FindCombo_Click(index); });
+  });
+  QObject::connect(findButton, &QPushButton::clicked, box,
+                   [&window, &p] { window.Run([&p] { p.FindButton_Click(); }); });
+  QObject::connect(done, &QPushButton::clicked, box,
+                   [&window, &p] { window.Run([&p] { p.FindDoneButton_Click(); }); });
+  return box;
+}
+
+QWidget* BuildReplacePanel(MainWindow& window) {
+  ReplacePanel& p = window.model().Replace;
+  OperandWidgets w = BuildOperandPanel("ReplaceBox", "Label", "ExistingReplaceOption",
+                                       "ReplaceCombo", "NewReplaceOption", "ReplaceText");
+  QPushButton* accept = Button(w.box, "ReplaceAcceptButton");
+  QPushButton* done = Button(w.box, "ReplaceDoneButton");
+  w.buttons->addWidget(accept);
+  w.buttons->addWidget(done);
+  w.buttons->addStretch();
+
+  QObject::connect(w.existing, &QRadioButton::clicked, w.box,
+                   [&window, &p] { window.Run([&p] { p.ExistingReplaceOption_Click(); }); });
+  QObject::connect(w.fresh, &QRadioButton::clicked, w.box,
+                   [&window, &p] { window.Run([&p] { p.NewReplaceOption_Click(); }); });
+  QObject::connect(w.combo, &QComboBox::activated, w.box, [&window, &p](int index) {
+    window.Run([&p, index] { p.ReplaceCombo_Click(index); });
+  });
+  QObject::connect(w.text, &QLineEdit::textEdited, w.box, [&window, &p](const QString& text) {
+    window.Run([&p, value = S(text)] {
+      p.ReplaceText.text = value;
+      p.ReplaceText_Change();
+    });
+  });
+  QObject::connect(accept, &QPushButton::clicked, w.box,
+                   [&window, &p] { window.Run([&p] { p.ReplaceAcceptButton_Click(); }); });
+  QObject::connect(done, &QPushButton::clicked, w.box,
+                   [&window, &p] { window.Run([&p] { p.ReplaceDoneButton_Click(); }); });
   return w.box;
 }
 

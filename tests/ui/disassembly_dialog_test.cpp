@@ -5,7 +5,6 @@
 #include <QAbstractItemModelTester>
 #include <QApplication>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableView>
@@ -13,6 +12,7 @@
 
 #include "hextools/hex_records.h"
 #include "support/shell_fixture.h"
+#include "support/table_drivers.h"
 
 namespace parvix::ui {
 
@@ -30,26 +30,8 @@ class DisassemblyDialogTest : public QObject, public ShellFixture {
   QString category(int qtRow) {
     return dialog().table()->model()->index(qtRow, kCategoryColumn).data().toString();
   }
-  // The centre of a row's Category cell in the table's viewport.
-  QPoint rowPoint(int qtRow) {
-    return dialog().table()->visualRect(dialog().table()->model()->index(qtRow, 2)).center();
-  }
   // Press on one row, move over the rows between with the button held, release.
-  void drag(int fromRow, int toRow) {
-    QWidget* viewport = dialog().table()->viewport();
-    auto send = [viewport](QEvent::Type type, QPoint at, Qt::MouseButtons buttons) {
-      QMouseEvent event(type, at, viewport->mapToGlobal(at),
-                        type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, buttons,
-                        Qt::NoModifier);
-      QApplication::sendEvent(viewport, &event);
-    };
-    send(QEvent::MouseButtonPress, rowPoint(fromRow), Qt::LeftButton);
-    const int step = toRow >= fromRow ? 1 : -1;
-    for (int r = fromRow; r != toRow + step; r += step) {
-      send(QEvent::MouseMove, rowPoint(r), Qt::LeftButton);
-    }
-    send(QEvent::MouseButtonRelease, rowPoint(toRow), Qt::NoButton);
-  }
+  void drag(int fromRow, int toRow) { DragOverRows(dialog().table(), fromRow, toRow, kCategoryColumn); }
   // The Disassemble command's hand-over after loading the worked example.
   void openDialog() {
     m().Hex.HexList = {DataRecordText(0x8000, std::vector<std::uint8_t>{0x3E, 0x05, 0xC3, 0x00,

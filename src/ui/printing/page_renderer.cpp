@@ -45,7 +45,7 @@ bool IsGap(const PrinterPage& page, int col) {
 // down when wider than the area; then every column is widened to its
 // longest text where it needs it, and the width this takes comes off the
 // columns with room to spare, in proportion to their spare room. Only when
-// no column has room left is text cut.
+// no column has room left is text cut, and then in the widest columns.
 std::vector<double> FitColumns(const PrinterPage& page, double areaWidth, double inch,
                                double padding, const QFont& headingFont, const QFont& cellFont,
                                QPaintDevice* device) {
@@ -82,11 +82,25 @@ std::vector<double> FitColumns(const PrinterPage& page, double areaWidth, double
       if (widths[c] > needs[c]) widths[c] -= (widths[c] - needs[c]) * take;
     }
   }
-  // Too wide even so: everything shrinks alike, and long texts are cut.
+  // Too wide even so: the widest columns are cut down to one common width
+  // that makes the grid fit, so that the long texts (the comments) are cut
+  // and the short ones (mnemonics, codes, addresses) stay whole.
   double total = 0;
   for (double width : widths) total += width;
   if (total > areaWidth) {
-    for (double& width : widths) width *= areaWidth / total;
+    std::vector<double> sorted = widths;
+    std::sort(sorted.begin(), sorted.end());
+    double rest = areaWidth;
+    double cap = sorted.back();
+    for (size_t i = 0; i < sorted.size(); ++i) {
+      const double share = rest / static_cast<double>(sorted.size() - i);
+      if (sorted[i] > share) {
+        cap = share;
+        break;
+      }
+      rest -= sorted[i];
+    }
+    for (double& width : widths) width = std::min(width, cap);
   }
   return widths;
 }

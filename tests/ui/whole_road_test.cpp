@@ -375,6 +375,9 @@ class WholeRoadTest : public QObject, public ShellFixture {
     for (const char* k : {"NUM(8)", "NUM(2)", "NUM(0)", "NUM(0)"}) clickWatch(k);
     clickWatch("AcceptButton");
     QCOMPARE(reg(kRowPC), QString("8200"));
+    // The data byte came over with the code.
+    QCOMPARE(watch().table(WatchTable::Memory)->model()->index(0x820D, 1).data().toString(),
+             QString("5A"));
     // MVI, XRA, three turns of CALL, ADD, RET, DCR, JNZ: 17 steps to the HLT.
     for (int step = 0; step < 17; ++step) clickWatch("ExecuteButton");
     QCOMPARE(reg(kRowPC), QString("820A"));

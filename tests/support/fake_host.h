@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "base/host.h"
+#include "support/grid_guard.h"  // writes outside a grid fail the test
 
 namespace parvix::testing {
 

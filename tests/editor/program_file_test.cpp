@@ -458,6 +458,28 @@ TEST_F(ProgramFileTest, SaveAsNamesTheFile) {
   EXPECT_EQ(host.dialogs.back().request.fileName, PathOf("PROG.ZVT"));
 }
 
+TEST_F(ProgramFileTest, ProgramDialogsOpenInTheProgramsFolderAndAddTheExtension) {
+  // A new session: the platform picks the folder.
+  w.OpenFile_Click();
+  EXPECT_EQ(host.dialogs.back().request.folder, "");
+  w.SaveAsFile_Click();
+  // The dialog adds ".zvt" to a bare name, so that its overwrite question
+  // sees the name that is written.
+  EXPECT_EQ(host.dialogs.back().request.defaultSuffix, "zvt");
+  EXPECT_EQ(host.dialogs.back().request.folder, "");
+
+  SaveAs("prog.zvt");
+  w.SaveAsFile_Click();
+  EXPECT_EQ(host.dialogs.back().request.folder, dir.string());
+  // After New the program has no file: the last folder used.
+  w.NewFile_Click();
+  w.OpenFile_Click();
+  EXPECT_EQ(host.dialogs.back().request.folder, dir.string());
+  w.SaveAsFile_Click();
+  EXPECT_EQ(host.dialogs.back().request.folder, dir.string());
+  EXPECT_EQ(host.dialogs.back().request.fileName, "Pgm1.zvt");
+}
+
 TEST_F(ProgramFileTest, SaveAsCancelChangesNothing) {
   BuildSample();
   w.SaveAsFile_Click();

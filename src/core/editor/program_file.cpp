@@ -4,6 +4,8 @@
 #include "editor/program_file.h"
 
 #include <filesystem>
+#include <new>
+#include <stdexcept>
 #include <utility>
 
 #include "base/text_file.h"
@@ -160,13 +162,25 @@ void ProgrammingPanel::OpenFile_Click() {
 bool ProgrammingPanel::Open_File() {
   New_File();
   TipsLabel.text = "Opening file . . .";
-  ProgramFileReadResult read;
-  if (std::optional<std::string> bytes = ReadFileBytes(FilePath)) {
-    read = ReadProgramFile(*bytes);
-  } else {
-    read.fault = ProgramFileFault::Truncated;
+  // A file that memory cannot hold is refused like a damaged one: the
+  // reader limits what a file may ask for, and where memory runs out even
+  // so, the half-built program is dropped for a new one.
+  bool read = false;
+  try {
+    if (std::optional<std::string> bytes = ReadFileBytes(FilePath)) {
+      ProgramFileReadResult result = ReadProgramFile(*bytes);
+      bytes.reset();
+      if (result.ok()) {
+        ApplyProgram(*this, std::move(result.content));
+        read = true;
+      }
+    }
+  } catch (const std::bad_alloc&) {
+    read = false;
+  } catch (const std::length_error&) {
+    read = false;
   }
-  if (!read.ok()) {
+  if (!read) {
     host.SetPointer(Pointer::Default);
     host.MsgBox(kOpenFailed, kMsgCritical);
     FileTitle = kDefaultFileTitle;
@@ -176,7 +190,6 @@ bool ProgrammingPanel::Open_File() {
     return false;
   }
 
-  ApplyProgram(*this, std::move(read.content));
   UpdateOrigins();
   Caption = kCaptionPrefix + FileTitle;
   SetWriteMode(false);

@@ -411,8 +411,12 @@ TEST_F(ProgramFileTest, CountsAskingForFarMoreMemoryThanTheFileAreRefused) {
   ProgramFileContent blank;
   blank.rows.resize(150'000);
   blank.rows[0][0] = "Origin";
-  blank.labels.assign(50'000, {"a", ""});
   EXPECT_TRUE(ReadProgramFile(WriteProgramFile(blank)).ok());
+  ProgramFileContent manyNames;
+  manyNames.rows.resize(1);
+  manyNames.rows[0][0] = "Origin";
+  manyNames.labels.assign(400'000, {"a", "XX"});  // the shortest names made here
+  EXPECT_TRUE(ReadProgramFile(WriteProgramFile(manyNames)).ok());
 }
 
 #if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)

@@ -20,10 +20,11 @@ constexpr size_t kItemsPerRow = 6;
 // equivalent. A file is refused when its counts ask for more than a small
 // multiple of its own size (with room for any small file), so a few bytes
 // per row cannot make the reader ask for gigabytes. Every file the program
-// writes fits: a written row takes at least 24 bytes, a name at least 8.
+// writes fits: a written row takes at least 24 bytes, a name made here with
+// its equivalent at least 10 ("a","XX" and the line end).
 constexpr size_t kRowMemory = 512;
 constexpr size_t kNameMemory = 256;
-constexpr size_t kMemoryPerFileByte = 24;
+constexpr size_t kMemoryPerFileByte = 32;
 constexpr size_t kMemoryForAnyFile = size_t{64} << 20;
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }

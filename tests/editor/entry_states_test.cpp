@@ -220,6 +220,7 @@ TEST_F(EntryStateTest, IdleOnlyCommandsDoNothingInOtherStates) {
       {"DisassembleFile", [&] { w.Hex.DisassembleFile_Click(); }},
       {"DownloadFile", [&] { w.Hex.DownloadFile_Click(); }},
       {"UploadFile", [&] { w.Link.UploadFile_Click(); }},
+      {"PageOption(1)", [&] { w.Print.PageOption_Click(1); }},
       {"ViewPrintInfo", [&] { w.Print.ViewPrintInfo_Click(); }},
       {"PrintComments", [&] { w.PrintComment.PrintComments_Click(); }},
       {"PrintFile", [&] { w.Print.PrintFile_Click(); }},
@@ -248,6 +249,7 @@ TEST_F(EntryStateTest, IdleOnlyCommandsDoNothingInOtherStates) {
     cells.push_back(w.TipsLabel.text);
     cells.push_back(w.Menu.EntryMode.caption);
     cells.push_back(w.FileTitle);
+    for (const MenuEntry& page : w.Menu.PageOption) cells.push_back(page.checked ? "x" : "-");
     return cells;
   };
   w.Symbols.AddLabel("loop", "8000");

@@ -233,8 +233,8 @@ void MainWindow::BuildCentral() {
   table_ = new QTableView(central);
   table_->setObjectName("Table1");
   tableModel_ = new GridModel(model_.Table1, table_);
-  tableModel_->SetAlignment(0, Qt::AlignHCenter | Qt::AlignTop);
-  tableModel_->SetAlignment(1, Qt::AlignHCenter | Qt::AlignTop);
+  tableModel_->SetAlignment(0, Qt::AlignCenter);
+  tableModel_->SetAlignment(1, Qt::AlignCenter);
   table_->setModel(tableModel_);
   table_->horizontalHeader()->hide();
   table_->verticalHeader()->hide();

@@ -28,7 +28,7 @@ class EditingPropertyTest : public SessionTest {
         w.Symbols.AddVariable(name, Random(2) == 0 ? "XX" : "0" + std::to_string(Random(10)));
       }
     }
-    const int rows = 5 + Random(30);
+    const int rows = 5 + Random(26);  // within the 32 rows of a new program
     for (int r = 1; r <= rows; ++r) {
       const std::string name = names[Random(5)];
       const int label = w.Symbols.LabelIndex(name);

@@ -2,6 +2,10 @@
 // the common Esc cancel and the mode and tips toggles.
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <utility>
+#include <vector>
+
 #include "support/session_fixture.h"
 #include "tables/prompts.h"
 
@@ -199,6 +203,76 @@ TEST_F(EntryStateTest, EntryModeTogglesBetweenTheIdleStates) {
   EXPECT_EQ(w.EntryState, ProgramState);
   EXPECT_TRUE(w.Instructions.InstructionBox.visible);
   EXPECT_FALSE(w.Data.DataBox.visible);
+}
+
+// The commands the menus offer only in the idle states, called in another
+// state (a key press can reach a procedure whatever the menu shows): each
+// leaves the program, the entry and the window exactly as they were.
+TEST_F(EntryStateTest, IdleOnlyCommandsDoNothingInOtherStates) {
+  const std::vector<std::pair<const char*, std::function<void()>>> commands = {
+      {"NewFile", [&] { w.NewFile_Click(); }},
+      {"NewOrigin", [&] { w.NewOrigin_Click(); }},
+      {"OpenFile", [&] { w.OpenFile_Click(); }},
+      {"SaveFile", [&] { w.SaveFile_Click(); }},
+      {"SaveAsFile", [&] { w.SaveAsFile_Click(); }},
+      {"QuitFile", [&] { w.QuitFile_Click(); }},
+      {"AssembleFile", [&] { w.Hex.AssembleFile_Click(); }},
+      {"DisassembleFile", [&] { w.Hex.DisassembleFile_Click(); }},
+      {"DownloadFile", [&] { w.Hex.DownloadFile_Click(); }},
+      {"UploadFile", [&] { w.Link.UploadFile_Click(); }},
+      {"PageOption(1)", [&] { w.Print.PageOption_Click(1); }},
+      {"ViewPrintInfo", [&] { w.Print.ViewPrintInfo_Click(); }},
+      {"PrintComments", [&] { w.PrintComment.PrintComments_Click(); }},
+      {"PrintFile", [&] { w.Print.PrintFile_Click(); }},
+      {"CutEdit", [&] { w.Clipboard.CutEdit_Click(); }},
+      {"CopyEdit", [&] { w.Clipboard.CopyEdit_Click(); }},
+      {"PasteEdit", [&] { w.Clipboard.PasteEdit_Click(); }},
+      {"DeleteEdit", [&] { w.Clipboard.DeleteEdit_Click(); }},
+      {"FindLabel", [&] { w.Find.FindLabel_Click(); }},
+      {"FindVariable", [&] { w.Find.FindVariable_Click(); }},
+      {"ReplaceLabel", [&] { w.Replace.ReplaceLabel_Click(); }},
+      {"ReplaceVariable", [&] { w.Replace.ReplaceVariable_Click(); }},
+      {"PlaceLabelTool", [&] { w.Place.PlaceLabelTool_Click(); }},
+      {"DeleteLabels", [&] { w.DeleteLabels_Click(); }},
+      {"DeleteUnusedLabels", [&] { w.DeleteUnusedLabels_Click(); }},
+      {"CommentsTool", [&] { w.Comments.CommentsTool_Click(); }},
+      {"AssignAddress", [&] { w.AssignAddress_Click(); }},
+      {"EqtOption", [&] { w.Equivalents.EqtOption_Click(); }},
+      {"EntryMode", [&] { w.EntryMode_Click(); }},
+  };
+  auto snapshot = [&] {
+    std::vector<std::string> cells;
+    for (int r = 0; r < w.Table1.Rows(); ++r) {
+      for (int c = 0; c < 5; ++c) cells.push_back(w.Table1.Text(r, c));
+      cells.push_back(w.StringTable.Text(r, 0));
+    }
+    cells.push_back(w.TipsLabel.text);
+    cells.push_back(w.Menu.EntryMode.caption);
+    cells.push_back(w.FileTitle);
+    for (const MenuEntry& page : w.Menu.PageOption) cells.push_back(page.checked ? "x" : "-");
+    return cells;
+  };
+  w.Symbols.AddLabel("loop", "8000");
+  w.Table1.SetText(1, kMnemonicColumn, "HLT");
+  w.Table1.SetText(1, kOpcodeColumn, "76");
+  w.ProgramChanged = true;
+  host.shown.clear();
+  for (int state : {LabelState, CommentState}) {
+    for (const auto& [name, click] : commands) {
+      SCOPED_TRACE(std::string(name) + " in state " + std::to_string(state));
+      w.ControlTransfer(state);
+      const auto before = snapshot();
+      click();
+      EXPECT_EQ(w.EntryState, state);
+      EXPECT_EQ(snapshot(), before);
+      EXPECT_TRUE(host.boxes.empty());
+      EXPECT_TRUE(host.dialogs.empty());
+      EXPECT_TRUE(host.timers.empty());
+      EXPECT_TRUE(host.shown.empty());
+      EXPECT_FALSE(host.ended);
+      EXPECT_TRUE(w.ProgramChanged);
+    }
+  }
 }
 
 TEST_F(EntryStateTest, TipsOptionTogglesTheTipsBox) {

@@ -13,6 +13,7 @@
 #include "base/text_file.h"
 #include "editor/program_file.h"
 #include "support/session_fixture.h"
+#include "support/temp_folder.h"
 
 namespace parvix::testing {
 namespace {
@@ -41,36 +42,9 @@ std::string Row(const std::string& label, const std::string& addr, const std::st
   return out;
 }
 
-class ProgramFileTest : public SessionTest {
+class ProgramFileTest : public SessionTest, public TempFolder {
  protected:
-  ProgramFileTest() {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    dir = fs::temp_directory_path() /
-          ("parvix-file-" + std::to_string(getpid()) + "-" + info->name());
-    fs::remove_all(dir);
-    fs::create_directories(dir);
-  }
-  ~ProgramFileTest() override {
-    std::error_code ec;
-    fs::remove_all(dir, ec);
-  }
-
-  std::string PathOf(const std::string& name) const { return (dir / name).string(); }
-  void WriteBytes(const std::string& name, const std::string& bytes) const {
-    std::ofstream(dir / name, std::ios::binary) << bytes;
-  }
-  std::string ReadBytes(const std::string& name) const {
-    std::ifstream in(dir / name, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-  }
-  std::vector<std::string> Files() const {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(dir)) names.push_back(entry.path().filename());
-    std::sort(names.begin(), names.end());
-    return names;
-  }
+  ProgramFileTest() : TempFolder("parvix-file-") {}
 
   void SaveAs(const std::string& name) {
     host.fileChoices.push_back(FileChoice{PathOf(name), name});
@@ -139,8 +113,6 @@ class ProgramFileTest : public SessionTest {
     EXPECT_TRUE(w.Symbols.XXCombo.empty());
     EXPECT_EQ(w.EntryState, ProgramState);
   }
-
-  fs::path dir;
 };
 
 // ---- The format ------------------------------------------------------------------------------
@@ -231,6 +203,22 @@ TEST_F(ProgramFileTest, OpensFilesOfTheOriginalSystemWrittenInWindows1252) {
   // An opened program has the row count stored in the file.
   EXPECT_EQ(w.Table1.Rows(), 2);
   EXPECT_EQ(w.CursorRow, 1);
+}
+
+TEST_F(ProgramFileTest, EncodingIsDecidedItemByItem) {
+  // A comment saved here (UTF-8) beside one byte from an 8-bit editor: each
+  // reads as it was meant, and the next save keeps both right.
+  WriteBytes("mixed.zvt", kWarningLine + "\"8085\"\r\n3\r\n" + Row("Origin", "8000", "", "", "") +
+                              Row("", "", "NOP", "00", "25 \xC2\xB0" "C, Gr\xC3\xBC\xC3\x9F" "e") +
+                              Row("", "", "NOP", "00", "30 \xB0" "C") +
+                              "\"EOT\"\r\n0\r\n0\r\n\"EOF\"\r\n");
+  Open("mixed.zvt");
+  EXPECT_EQ(w.Table1.Text(1, kCommentColumn), "25 °C, Grüße");
+  EXPECT_EQ(w.Table1.Text(2, kCommentColumn), "30 °C");
+  w.SaveFile_Click();
+  const std::string saved = ReadBytes("mixed.zvt");
+  EXPECT_NE(saved.find("\"25 \xC2\xB0" "C, Gr\xC3\xBC\xC3\x9F" "e\""), std::string::npos);
+  EXPECT_NE(saved.find("\"30 \xC2\xB0" "C\""), std::string::npos);
 }
 
 TEST_F(ProgramFileTest, ReaderIsLenientAboutQuotesLineEndsAndWhatFollowsEof) {
@@ -354,7 +342,7 @@ TEST_F(ProgramFileTest, DamagedFilesAreUnreadable) {
       {"negative count", head + "-1\r\n" + origin + tail, ProgramFileFault::BadCount},
       {"text count", head + "many\r\n" + origin + tail, ProgramFileFault::BadCount},
       {"count beyond 32 bits", head + "4294967297\r\n" + origin + tail, ProgramFileFault::BadCount},
-      {"huge count", head + "999999999\r\n" + origin + tail, ProgramFileFault::Truncated},
+      {"huge count", head + "999999999\r\n" + origin + tail, ProgramFileFault::TooLarge},
       {"count too large", head + "3\r\n" + origin + nop + tail, ProgramFileFault::Truncated},
       {"count too small", head + "1\r\n" + origin + nop + tail, ProgramFileFault::MissingEot},
       {"no rows", head + "0\r\n" + tail, ProgramFileFault::NoOriginRow},
@@ -394,6 +382,77 @@ TEST_F(ProgramFileTest, OversizedFileIsNotRead) {
   EXPECT_FALSE(ReadFileBytes(PathOf("big.zvt"), 1024));
   EXPECT_EQ(ReadFileBytes(PathOf("big.zvt"), 2048)->size(), 2048u);
   EXPECT_FALSE(ReadFileBytes(dir.string()));  // a folder
+}
+
+// ---- Files that memory cannot hold ----------------------------------------------------------
+
+// A file of `rows` rows in the shortest form the reader takes (bare items,
+// seven bytes a row), far more rows than its size would ever need.
+std::string CompactFile(int rows) {
+  std::string text = kWarningLine + "\"8085\"\r\n" + std::to_string(rows) + "\r\nOrigin,8000,,,,\r\n";
+  for (int r = 1; r < rows; ++r) text += ",,,,,\r\n";
+  return text + "EOT\r\n0\r\n0\r\nEOF\r\n";
+}
+
+TEST_F(ProgramFileTest, CountsAskingForFarMoreMemoryThanTheFileAreRefused) {
+  // Two million rows in 14 MB would take about a gigabyte as tables.
+  const std::string compact = CompactFile(2'000'000);
+  EXPECT_EQ(ReadProgramFile(compact).fault, ProgramFileFault::TooLarge);
+  WriteBytes("compact.zvt", compact);
+  Open("compact.zvt");
+  EXPECT_EQ(host.LastBox(), "Unable to open file.");
+  ExpectNewUntitledProgram();
+  // So many names in so few bytes likewise.
+  const std::string names = kWarningLine + "\"8085\"\r\n1\r\nOrigin,8000,,,,\r\nEOT\r\n9999999\r\n";
+  EXPECT_EQ(ReadProgramFile(names).fault, ProgramFileFault::TooLarge);
+
+  // Small files of bare items, and every file the program writes, still read.
+  EXPECT_TRUE(ReadProgramFile(CompactFile(100'000)).ok());
+  ProgramFileContent blank;
+  blank.rows.resize(150'000);
+  blank.rows[0][0] = "Origin";
+  EXPECT_TRUE(ReadProgramFile(WriteProgramFile(blank)).ok());
+  ProgramFileContent manyNames;
+  manyNames.rows.resize(1);
+  manyNames.rows[0][0] = "Origin";
+  manyNames.labels.assign(400'000, {"a", "XX"});  // the shortest names made here
+  EXPECT_TRUE(ReadProgramFile(WriteProgramFile(manyNames)).ok());
+}
+
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+#define PARVIX_NO_ADDRESS_SPACE_LIMIT 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer) || __has_feature(thread_sanitizer) || __has_feature(memory_sanitizer)
+#define PARVIX_NO_ADDRESS_SPACE_LIMIT 1
+#endif
+#endif
+
+TEST_F(ProgramFileTest, RunningOutOfMemoryWhileOpeningIsRefusedNotFatal) {
+#ifdef PARVIX_NO_ADDRESS_SPACE_LIMIT
+  GTEST_SKIP() << "a sanitizer needs more address space than the limit leaves";
+#endif
+  // A file the reader accepts (as the program writes it), opened where memory
+  // runs out first: in a child process with 64 MB of address space to spare.
+  ProgramFileContent blank;
+  blank.rows.resize(400'000);
+  blank.rows[0][0] = "Origin";
+  WriteBytes("blank.zvt", WriteProgramFile(blank));
+  EXPECT_EXIT(
+      {
+        std::ifstream statm("/proc/self/statm");
+        unsigned long pages = 0;
+        statm >> pages;
+        rlimit limit{};
+        getrlimit(RLIMIT_AS, &limit);
+        limit.rlim_cur = pages * static_cast<unsigned long>(sysconf(_SC_PAGESIZE)) + (64ul << 20);
+        setrlimit(RLIMIT_AS, &limit);
+        Open("blank.zvt");
+        const bool refused = host.LastBox() == "Unable to open file." && w.Table1.Rows() == 32 &&
+                             w.EntryState == ProgramState;
+        std::fprintf(stderr, refused ? "refused\n" : "not refused\n");
+        std::_Exit(refused ? 0 : 1);
+      },
+      ::testing::ExitedWithCode(0), "refused");
 }
 
 TEST_F(ProgramFileTest, LoadWithTheOpenedStateOpensFilePath) {
@@ -456,6 +515,28 @@ TEST_F(ProgramFileTest, SaveAsNamesTheFile) {
   // The next Save As proposes the program's own file.
   w.SaveAsFile_Click();
   EXPECT_EQ(host.dialogs.back().request.fileName, PathOf("PROG.ZVT"));
+}
+
+TEST_F(ProgramFileTest, ProgramDialogsOpenInTheProgramsFolderAndAddTheExtension) {
+  // A new session: the platform picks the folder.
+  w.OpenFile_Click();
+  EXPECT_EQ(host.dialogs.back().request.folder, "");
+  w.SaveAsFile_Click();
+  // The dialog adds ".zvt" to a bare name, so that its overwrite question
+  // sees the name that is written.
+  EXPECT_EQ(host.dialogs.back().request.defaultSuffix, "zvt");
+  EXPECT_EQ(host.dialogs.back().request.folder, "");
+
+  SaveAs("prog.zvt");
+  w.SaveAsFile_Click();
+  EXPECT_EQ(host.dialogs.back().request.folder, dir.string());
+  // After New the program has no file: the last folder used.
+  w.NewFile_Click();
+  w.OpenFile_Click();
+  EXPECT_EQ(host.dialogs.back().request.folder, dir.string());
+  w.SaveAsFile_Click();
+  EXPECT_EQ(host.dialogs.back().request.folder, dir.string());
+  EXPECT_EQ(host.dialogs.back().request.fileName, "Pgm1.zvt");
 }
 
 TEST_F(ProgramFileTest, SaveAsCancelChangesNothing) {

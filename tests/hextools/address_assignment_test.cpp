@@ -204,6 +204,18 @@ TEST_F(AddressAssignmentTest, WithoutMessagesEveryBlockIsAssignedAndTheStateKept
   EXPECT_EQ(w.EntryState, PrintCommentState);
 }
 
+TEST_F(AddressAssignmentTest, WithoutMessagesLabelBytesGoOnlyIntoThreeByteCodes) {
+  // A file can bring a name that is both label and variable; the print run
+  // assigns without the clash check and must keep the two-byte code intact.
+  Label("both", "1234");
+  Variable("both", "05");
+  Row(1, "MVI  A,   both", "3E   05", "", "both");
+  Row(2, "LDA  both", "3A   XX   XX", "", "both");
+  w.Assign_Address(false);
+  EXPECT_EQ(w.Table1.Text(1, kOpcodeColumn), "3E   05");
+  EXPECT_EQ(w.Table1.Text(2, kOpcodeColumn), "3A   34   12");
+}
+
 TEST_F(AddressAssignmentTest, MenuCommandRunsOnTheTimer) {
   Row(1, "NOP", "00");
   w.AssignAddress_Click();

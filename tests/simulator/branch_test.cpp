@@ -80,6 +80,22 @@ TEST_F(BranchTest, CallPushesTheReturnAddressAndRetComesBack) {
   EXPECT_EQ(Reg(kRowSP), "FF00");
 }
 
+TEST_F(BranchTest, CallTargetIsReadBeforeThePushOverwritesIt) {
+  // The stack ends just above the call, so the return address lands on the
+  // call's own operand bytes; the call still goes where its bytes said.
+  for (int opcode : {0xCD, 0xCC}) {  // CALL, CZ taken
+    SCOPED_TRACE(opcode);
+    w.Form_Load();
+    m.zero = true;
+    m.sp = 0x3503;
+    Run(0x3500, {opcode, 0xB9, 0x35});
+    EXPECT_EQ(Reg(kRowPC), "35B9");
+    EXPECT_EQ(Reg(kRowSP), "3501");
+    EXPECT_EQ(Mem(0x3501), "03");
+    EXPECT_EQ(Mem(0x3502), "35");
+  }
+}
+
 TEST_F(BranchTest, JumpTargetComesFromMemory) {
   Run(0x8000, {0xC3, 0x34, 0x12});
   EXPECT_EQ(Reg(kRowPC), "1234");

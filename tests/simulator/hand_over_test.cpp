@@ -89,6 +89,27 @@ TEST_F(HandOverTest, ASecondHandOverKeepsTheMachine) {
   EXPECT_EQ(Memory(0x8001), "00");
 }
 
+TEST_F(HandOverTest, AnUnfinishedEntryEndsAsEscWouldFirst) {
+  Row(1, "HLT", "76");
+  Row(2, "RET", "C9");
+  w.NextLine(1);
+  // "JMP" keyed over the HLT line, waiting for its label.
+  int jmp = 0;
+  while (w.Instructions.INST[jmp].text != "JMP") ++jmp;
+  w.Instructions.INST_Click(jmp);
+  ASSERT_EQ(w.EntryState, LabelState);
+  ASSERT_EQ(w.Table1.Text(1, kOpcodeColumn), "C3");
+
+  HandOver();
+  // The saved line is back, and the machine gets it rather than a one-byte C3.
+  EXPECT_EQ(w.Table1.Text(1, kMnemonicColumn), "HLT");
+  EXPECT_EQ(w.Table1.Text(1, kOpcodeColumn), "76");
+  EXPECT_EQ(w.EntryState, ProgramState);
+  EXPECT_EQ(Memory(0x8000), "76");
+  EXPECT_EQ(Memory(0x8001), "C9");
+  EXPECT_EQ(host.shown.back(), WindowId::Watch);
+}
+
 TEST_F(HandOverTest, RowsWithoutAnAddressAreSkipped) {
   // A code text on a row that address assignment does not see (no mnemonic).
   w.Table1.SetText(4, kOpcodeColumn, "FF");

@@ -11,6 +11,7 @@
 
 #include "base/host.h"
 #include "printing/page_composition.h"
+#include "support/grid_guard.h"  // writes outside a grid fail the test
 
 namespace parvix::testing {
 

@@ -202,7 +202,7 @@ TEST_F(OperandPanelTest, AcceptInsertsARowOnlyWhereTheLineNeedsOne) {
         w.Table1.SetText(2, kLabelColumn, "Origin");
       } else if (where == Where::InsertMode) {
         w.Table1.SetText(2, kMnemonicColumn, "NOP");
-        w.WriteModeLabel.text = "Insert";
+        w.SetWriteMode(true);
       }
       const int usedBefore = w.UsedRowCount;
       if (label) {

@@ -3,6 +3,8 @@
 // main window asks the quit question and stays open on Cancel.
 #include <QAction>
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QLabel>
@@ -23,6 +25,19 @@ class ProgramFileUiTest : public QObject, public ShellFixture {
   Q_OBJECT
 
  private:
+  // Runs `act` on the next message box, once it is the modal window.
+  static void OnNextBox(std::function<void(QMessageBox*)> act) {
+    auto* poll = new QTimer(qApp);
+    poll->setInterval(20);
+    QObject::connect(poll, &QTimer::timeout, [poll, act] {
+      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+        poll->stop();
+        poll->deleteLater();
+        act(box);
+      }
+    });
+    poll->start();
+  }
   static void PressBox(QMessageBox::StandardButton button) {
     OnNextModal([button](QWidget* modal) {
       auto* box = qobject_cast<QMessageBox*>(modal);
@@ -67,6 +82,41 @@ class ProgramFileUiTest : public QObject, public ShellFixture {
     QCOMPARE(window().windowTitle(), QString("Quenmar Parvix - menu.zvt"));
     QCOMPARE(window().table()->model()->index(1, kMnemonicColumn).data().toString(), QString("NOP"));
     QCOMPARE(window().findChild<QLabel*>("TipsLabel")->text(), QString("File Opened."));
+  }
+
+  // A bare name gets ".zvt" from the dialog, which then asks before replacing
+  // the existing file; No goes back to the dialog, which opens in the
+  // program's folder.
+  void saveAsBareNameAsksBeforeReplacing() {
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    {
+      QFile existing(dir.filePath("menu.zvt"));
+      QVERIFY(existing.open(QIODevice::WriteOnly));
+      existing.write("keep");
+    }
+    m().FilePath = S(dir.filePath("other.zvt"));
+    m().FileState = FileSaved;
+    QString question;
+    QString startFolder;
+    OnNextModal([&](QWidget* modal) {
+      auto* dialog = qobject_cast<QFileDialog*>(modal);
+      QVERIFY(dialog != nullptr);
+      startFolder = dialog->directory().absolutePath();
+      if (auto* edit = dialog->findChild<QLineEdit*>("fileNameEdit")) edit->setText("menu");
+      OnNextBox([&, dialog](QMessageBox* overwrite) {
+        question = overwrite->text();
+        overwrite->button(QMessageBox::No)->click();
+        QTimer::singleShot(50, dialog, [dialog] { dialog->reject(); });
+      });
+      QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
+    });
+    window().action("SaveAsFile")->trigger();
+    QCOMPARE(startFolder, QDir(dir.path()).absolutePath());
+    QVERIFY2(question.contains("menu.zvt"), qPrintable(question));
+    QFile kept(dir.filePath("menu.zvt"));
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    QCOMPARE(kept.readAll(), QByteArray("keep"));
   }
 
   // Last: OK ends the run, after which Qt starts no further modal loop.

@@ -4,12 +4,15 @@
 #include <QAbstractItemModelTester>
 #include <QApplication>
 #include <QComboBox>
+#include <QImage>
+#include <QPainter>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableView>
 #include <QTest>
 #include <memory>
 
+#include "support/cell_fit.h"
 #include "support/fake_host.h"
 #include "ui/simulator/watch_table_model.h"
 #include "ui/simulator/watch_window.h"
@@ -35,6 +38,18 @@ class WatchWindowTest : public QObject {
   }
   // The register table's value of a register row (Qt row = row - 1).
   QString reg(int row) { return cell(WatchTable::Register, row - 1, 1); }
+  // A cell as the view's delegate paints it in the given state.
+  static QImage PaintCell(QTableView* view, const QModelIndex& index, QStyle::State state) {
+    QImage image(100, 30, QImage::Format_ARGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    QStyleOptionViewItem option;
+    option.initFrom(view);
+    option.rect = image.rect();
+    option.state = state;
+    view->itemDelegate()->paint(&painter, option, index);
+    return image;
+  }
   void click(const QString& name) { QTest::mouseClick(find<QPushButton>(name), Qt::LeftButton); }
 
  private slots:
@@ -83,8 +98,12 @@ class WatchWindowTest : public QObject {
     click("AcceptButton");
     QCOMPARE(cell(WatchTable::Instruction, 0, kInstMnemonicsColumn), QString("MVI  A,  05h"));
     QCOMPARE(reg(kRowPC), QString("8000"));
-    // The memory table has been scrolled to the instruction.
-    QCOMPARE(window->table(WatchTable::Memory)->currentIndex().row(), 0x8000);
+    // The memory table has been scrolled to the instruction, which is not
+    // marked: the program counter moves on, a highlight would stay.
+    QTableView* memory = window->table(WatchTable::Memory);
+    QVERIFY(memory->viewport()->rect().contains(
+        memory->visualRect(memory->model()->index(0x8000, 1)).center()));
+    QVERIFY(!memory->selectionModel()->hasSelection());
 
     click("ExecuteButton");
     QCOMPARE(reg(kRowA), QString("05"));
@@ -97,6 +116,18 @@ class WatchWindowTest : public QObject {
     QCOMPARE(QString::fromStdString(host->LastBox()), QString("Program execution halted."));
     click("ExecuteButton");
     QCOMPARE(host->boxes.size(), size_t{1});
+  }
+
+  void instructionRowShowsAThreeByteInstructionWhole() {
+    model->writeCodeText(0x9000, "CD   B9   35");
+    for (const char* key : {"NUM(9)", "NUM(0)", "NUM(0)", "NUM(0)"}) click(key);
+    click("AcceptButton");
+    QTableView* instruction = window->table(WatchTable::Instruction);
+    QCOMPARE(cell(WatchTable::Instruction, 0, kInstOpcodeColumn), QString("CD   B9   35"));
+    for (int col : {kInstAddrColumn, kInstMnemonicsColumn, kInstOpcodeColumn}) {
+      QVERIFY2(ShowsWhole(instruction, instruction->model()->index(0, col)),
+               qPrintable(cell(WatchTable::Instruction, 0, col)));
+    }
   }
 
   void typedDigitsAndEnterGoToTheFocusedOk() {
@@ -123,6 +154,29 @@ class WatchWindowTest : public QObject {
     QCOMPARE(find<QPushButton>("IButton(5)")->text(), QString("1"));
   }
 
+  // Nothing reads as a program-counter marker: no table selects a row or a
+  // cell, and clicks or keys leave no highlight on the registers or memory.
+  void tablesMarkNoCellOrRow() {
+    for (const char* key : {"NUM(8)", "NUM(0)", "NUM(0)", "NUM(0)"}) click(key);
+    click("AcceptButton");
+    click("ExecuteButton");
+    for (WatchTable t : {WatchTable::Register, WatchTable::Memory, WatchTable::Port}) {
+      QTableView* view = window->table(t);
+      const QModelIndex first = view->model()->index(0, 1);
+      QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(first).center());
+      view->setFocus();
+      QTest::keyClick(view, Qt::Key_Down);
+      QCOMPARE(view->selectionMode(), QAbstractItemView::NoSelection);
+      QVERIFY(!view->selectionModel()->hasSelection());
+      // The cell under the keyboard cursor is drawn as every other cell.
+      const QModelIndex current = view->currentIndex().isValid() ? view->currentIndex() : first;
+      const QStyle::State plainState = QStyle::State_Enabled;
+      const QStyle::State markedState = plainState | QStyle::State_HasFocus | QStyle::State_Selected;
+      QImage plain = PaintCell(view, current, plainState);
+      QCOMPARE(PaintCell(view, current, markedState), plain);
+    }
+  }
+
   void tableModelsStayConsistent() {
     for (WatchTable t : {WatchTable::Register, WatchTable::Memory, WatchTable::Port,
                          WatchTable::Instruction, WatchTable::Interrupt}) {
@@ -145,14 +199,16 @@ class WatchWindowTest : public QObject {
   }
 
   void screenshot() {
-    // Writes a picture of the window when asked to, for a look at the layout.
+    // Writes a picture of the window after a few steps when asked to, for a
+    // look at the layout (tools/screenshots.sh).
     const QByteArray dir = qgetenv("PARVIX_SCREENSHOT_DIR");
     if (dir.isEmpty()) QSKIP("PARVIX_SCREENSHOT_DIR not set");
     for (const char* key : {"NUM(8)", "NUM(0)", "NUM(0)", "NUM(0)"}) click(key);
     click("AcceptButton");
     click("ExecuteButton");
+    click("ExecuteButton");
     QTest::qWait(50);
-    QVERIFY(window->grab().save(QString::fromUtf8(dir) + "/watch_window.png"));
+    QVERIFY(window->grab().save(QString::fromUtf8(dir) + "/watch-window.png"));
   }
 };
 

@@ -1,12 +1,30 @@
 #include "base/grid.h"
 
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 #include <utility>
 
 namespace parvix {
 
 namespace {
 const Cell kEmptyCell{};
+
+void DefaultGridFault([[maybe_unused]] const char* operation, [[maybe_unused]] int row,
+                      [[maybe_unused]] int col) {
+#ifndef NDEBUG
+  std::fprintf(stderr, "Grid::%s outside the grid: row %d, column %d\n", operation, row, col);
+  std::abort();
+#endif
+}
+
+GridFaultHandler gridFaultHandler = DefaultGridFault;
+}  // namespace
+
+GridFaultHandler SetGridFaultHandler(GridFaultHandler handler) {
+  const GridFaultHandler previous = gridFaultHandler;
+  gridFaultHandler = handler != nullptr ? handler : DefaultGridFault;
+  return previous;
 }
 
 Grid::Grid(int cols, int rows) : cols_(cols) { rows_.assign(rows, EmptyRow()); }
@@ -19,33 +37,35 @@ const std::string& Grid::Text(int row, int col) const { return At(row, col).text
 Color Grid::BackColor(int row, int col) const { return At(row, col).back; }
 Color Grid::ForeColor(int row, int col) const { return At(row, col).fore; }
 
-Cell* Grid::Mutable(int row, int col) {
-  return ValidCell(row, col) ? &rows_[row][col] : nullptr;
+Cell* Grid::Mutable(int row, int col, const char* operation) {
+  if (ValidCell(row, col)) return &rows_[row][col];
+  gridFaultHandler(operation, row, col);
+  return nullptr;
 }
 
 void Grid::SetText(int row, int col, std::string text) {
-  Cell* cell = Mutable(row, col);
+  Cell* cell = Mutable(row, col, "SetText");
   if (cell == nullptr || cell->text == text) return;
   cell->text = std::move(text);
   Changed(row, col);
 }
 
 void Grid::SetBackColor(int row, int col, Color color) {
-  Cell* cell = Mutable(row, col);
+  Cell* cell = Mutable(row, col, "SetBackColor");
   if (cell == nullptr || cell->back == color) return;
   cell->back = color;
   Changed(row, col);
 }
 
 void Grid::SetForeColor(int row, int col, Color color) {
-  Cell* cell = Mutable(row, col);
+  Cell* cell = Mutable(row, col, "SetForeColor");
   if (cell == nullptr || cell->fore == color) return;
   cell->fore = color;
   Changed(row, col);
 }
 
 void Grid::SetColors(int row, int col, Color back, Color fore) {
-  Cell* cell = Mutable(row, col);
+  Cell* cell = Mutable(row, col, "SetColors");
   if (cell == nullptr || (cell->back == back && cell->fore == fore)) return;
   cell->back = back;
   cell->fore = fore;
@@ -53,7 +73,10 @@ void Grid::SetColors(int row, int col, Color back, Color fore) {
 }
 
 void Grid::SetRow(int row, std::vector<Cell> cells) {
-  if (row < 0 || row >= Rows()) return;
+  if (row < 0 || row >= Rows()) {
+    gridFaultHandler("SetRow", row, 0);
+    return;
+  }
   cells.resize(cols_);
   rows_[row] = std::move(cells);
   for (int c = 0; c < cols_; ++c) Changed(row, c);

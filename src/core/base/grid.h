@@ -36,6 +36,13 @@ struct Cell {
   Color fore = kGridForeColor;
 };
 
+// Called for a write outside a grid, with the operation and the cell. By
+// default a debug build prints the cell and aborts, and a release build
+// ignores the write; the test programs install a handler that fails the test.
+using GridFaultHandler = void (*)(const char* operation, int row, int col);
+// Installs `handler` (nullptr restores the default) and returns the previous one.
+GridFaultHandler SetGridFaultHandler(GridFaultHandler handler);
+
 class Grid {
  public:
   Grid(int cols, int rows = 0);
@@ -43,8 +50,9 @@ class Grid {
   int Rows() const { return static_cast<int>(rows_.size()); }
   int Cols() const { return cols_; }
 
-  // Cell access. Reads out of range give an empty cell; writes out of range
-  // are ignored, so a stale row number can never corrupt the table.
+  // Cell access. Reads out of range give an empty cell. Writes out of range
+  // never touch the table; they are reported to the grid fault handler, so a
+  // stale row number shows up at once in tests and debug builds.
   const std::string& Text(int row, int col) const;
   void SetText(int row, int col, std::string text);
   Color BackColor(int row, int col) const;
@@ -80,7 +88,8 @@ class Grid {
 
  private:
   std::vector<Cell> EmptyRow() const { return std::vector<Cell>(cols_); }
-  Cell* Mutable(int row, int col);
+  // The cell to write, or nullptr (after reporting the fault) when outside.
+  Cell* Mutable(int row, int col, const char* operation);
   void Changed(int row, int col) {
     if (observer_ != nullptr) observer_->CellChanged(row, col);
   }

@@ -30,6 +30,12 @@ struct FileDialogRequest {
   std::string title;
   int flags = 0;          // the system's dialog flags (&H1804 open, &H1806 save)
   std::string fileName;   // name proposed in the dialog
+  // Added to a chosen name that has no extension, by the dialog itself, so
+  // that its overwrite question sees the name that will be written ("zvt").
+  std::string defaultSuffix = {};
+  // The folder the dialog opens in when fileName holds no folder; empty for
+  // the platform's choice.
+  std::string folder = {};
 };
 
 // What the user picked: the full path and the bare file name (the title).

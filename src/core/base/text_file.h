@@ -2,7 +2,8 @@
 // and saves. A write goes to a temporary file beside the target and is renamed
 // over the old file only when every byte is written, so a failed save (disk
 // full, no permission, bad folder) never destroys the previous file.
-// Failures are reported as values; nothing here throws.
+// Failures are reported as values; nothing here throws. The files are the
+// POSIX system's: writing uses its calls for exclusive creation and syncing.
 #pragma once
 
 #include <cstddef>
@@ -17,7 +18,8 @@ namespace parvix {
 inline constexpr std::size_t kMaxReadFileBytes = 256u << 20;
 
 // The whole contents of the file at `path` (UTF-8), or nothing when it cannot
-// be opened or read, is not a regular file, or is larger than `maxBytes`.
+// be opened or read, is not a regular file, is larger than `maxBytes`, or is
+// more than the memory left can hold.
 std::optional<std::string> ReadFileBytes(const std::string& path,
                                          std::size_t maxBytes = kMaxReadFileBytes);
 
@@ -25,8 +27,14 @@ std::optional<std::string> ReadFileBytes(const std::string& path,
 // temporary file in the same folder that replaces the old file at the end.
 // False when anything fails; the old file, if any, is then left as it was and
 // the temporary file is removed. A read-only file (no write permission at
-// all) is not replaced. The new file keeps the old one's permissions;
-// a symbolic link is followed, so the file it points to is replaced.
+// all) is not replaced.
+//
+// The temporary file has a short name of its own (whatever the length of the
+// target's name), is created exclusively with the old file's permissions from
+// the start, and gets the old file's owner and group where the process may
+// set them. Its data is forced to disk before the rename, and the folder
+// after it. A symbolic link is followed, also one whose target does not exist
+// yet: the link stays and the file it points to is written.
 bool WriteFileReplacing(const std::string& path, std::string_view bytes);
 
 }  // namespace parvix

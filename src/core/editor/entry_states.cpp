@@ -205,7 +205,8 @@ void ProgrammingPanel::TableCancelButton_Click() {
 }
 
 void ProgrammingPanel::EntryMode_Click() {
-  if (Menu.EntryMode.caption != kProgramModeCaption) {
+  if (!IsIdle(EntryState)) return;
+  if (InProgramMode()) {
     Menu.EntryMode.caption = kProgramModeCaption;
     ControlTransfer(DataState);
   } else {

@@ -3,6 +3,9 @@
 // to and from disk through base/text_file.h.
 #include "editor/program_file.h"
 
+#include <filesystem>
+#include <new>
+#include <stdexcept>
 #include <utility>
 
 #include "base/text_file.h"
@@ -106,6 +109,20 @@ bool EndsWithZvt(const std::string& path) {
   return true;
 }
 
+// The folder of a path, or empty for a bare name.
+std::string FolderOf(const std::string& path) {
+  return std::filesystem::path(path).parent_path().string();
+}
+
+// Program dialogs open in the program's own folder, else in the last folder
+// a program dialog was used in.
+std::string ProgramDialogFolder(const ProgrammingPanel& w) {
+  if (!w.FilePath.empty()) {
+    if (std::string folder = FolderOf(w.FilePath); !folder.empty()) return folder;
+  }
+  return w.LastProgramFolder;
+}
+
 }  // namespace
 
 bool ProgrammingPanel::QuerySaveChanges() {
@@ -120,14 +137,17 @@ bool ProgrammingPanel::QuerySaveChanges() {
 }
 
 void ProgrammingPanel::OpenFile_Click() {
+  if (!IsIdle(EntryState)) return;
   if (!QuerySaveChanges()) return;
-  const FileDialogRequest request{kProgramFileFilter, "Open", kOpenDialogFlags, {}};
+  FileDialogRequest request{kProgramFileFilter, "Open", kOpenDialogFlags, {}};
+  request.folder = ProgramDialogFolder(*this);
   const std::optional<FileChoice> choice = host.ShowOpenDialog(request);
   if (!choice) {
     host.SetPointer(Pointer::Default);
     ControlTransfer(IdleState());
     return;
   }
+  LastProgramFolder = FolderOf(choice->path);
   FilePath = choice->path;
   FileTitle = choice->title;
   host.SetPointer(Pointer::Hourglass);
@@ -142,13 +162,25 @@ void ProgrammingPanel::OpenFile_Click() {
 bool ProgrammingPanel::Open_File() {
   New_File();
   TipsLabel.text = "Opening file . . .";
-  ProgramFileReadResult read;
-  if (std::optional<std::string> bytes = ReadFileBytes(FilePath)) {
-    read = ReadProgramFile(*bytes);
-  } else {
-    read.fault = ProgramFileFault::Truncated;
+  // A file that memory cannot hold is refused like a damaged one: the
+  // reader limits what a file may ask for, and where memory runs out even
+  // so, the half-built program is dropped for a new one.
+  bool read = false;
+  try {
+    if (std::optional<std::string> bytes = ReadFileBytes(FilePath)) {
+      ProgramFileReadResult result = ReadProgramFile(*bytes);
+      bytes.reset();
+      if (result.ok()) {
+        ApplyProgram(*this, std::move(result.content));
+        read = true;
+      }
+    }
+  } catch (const std::bad_alloc&) {
+    read = false;
+  } catch (const std::length_error&) {
+    read = false;
   }
-  if (!read.ok()) {
+  if (!read) {
     host.SetPointer(Pointer::Default);
     host.MsgBox(kOpenFailed, kMsgCritical);
     FileTitle = kDefaultFileTitle;
@@ -158,7 +190,6 @@ bool ProgrammingPanel::Open_File() {
     return false;
   }
 
-  ApplyProgram(*this, std::move(read.content));
   UpdateOrigins();
   Caption = kCaptionPrefix + FileTitle;
   SetWriteMode(false);
@@ -170,6 +201,7 @@ bool ProgrammingPanel::Open_File() {
 }
 
 void ProgrammingPanel::SaveFile_Click() {
+  if (!IsIdle(EntryState)) return;
   if (FileState == FileNew || FileState == FileDisassembled) {
     SaveAsFile_Click();
     return;
@@ -189,15 +221,21 @@ void ProgrammingPanel::SaveFile_Click() {
 }
 
 void ProgrammingPanel::SaveAsFile_Click() {
+  if (!IsIdle(EntryState)) return;
   // The dialog proposes the program's own file, or its title when it has none.
   const bool hasFile = FileState == FileOpened || FileState == FileSaved;
-  const FileDialogRequest request{kProgramFileFilter, "Save As", kSaveAsDialogFlags,
-                                  hasFile && !FilePath.empty() ? FilePath : FileTitle};
+  FileDialogRequest request{kProgramFileFilter, "Save As", kSaveAsDialogFlags,
+                            hasFile && !FilePath.empty() ? FilePath : FileTitle};
+  // The dialog adds ".zvt" to a bare name itself, so that it asks before
+  // replacing an existing "name.zvt".
+  request.defaultSuffix = kZvtExtension.substr(1);
+  request.folder = ProgramDialogFolder(*this);
   const std::optional<FileChoice> choice = host.ShowSaveDialog(request);
   if (!choice) {
     host.SetPointer(Pointer::Default);
     return;
   }
+  LastProgramFolder = FolderOf(choice->path);
   FilePath = choice->path;
   FileTitle = choice->title;
   if (HasFourCharacterExtension(FilePath)) {
@@ -227,6 +265,8 @@ void ProgrammingPanel::SaveAsFile_Click() {
 }
 
 void ProgrammingPanel::QuitFile_Click() {
+  // The window's close box still asks in every state (Form_QueryUnload).
+  if (!IsIdle(EntryState)) return;
   // Cancel in the question leaves everything as it was; the flag is not needed.
   bool cancel = false;
   Form_QueryUnload(cancel, 0);

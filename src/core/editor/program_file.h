@@ -18,7 +18,7 @@
 //   V, then V lines  "name","equivalent"      variables
 //   "EOF"
 // The reader takes quotes as optional, a comma or a line end closes an item,
-// and a file that is not valid UTF-8 is read as Windows-1252 text.
+// and a text item that is not valid UTF-8 is read as Windows-1252 text.
 #pragma once
 
 #include <array>
@@ -65,6 +65,7 @@ enum class ProgramFileFault {
   TrailingText,        // text after a closing quote on the same item
   StrayQuote,          // a double quote inside an unquoted item
   ControlCharacter,    // a control character (binary data) inside an item
+  TooLarge,            // the counts ask for far more memory than the file's size
 };
 
 // A short English description of a fault, for tests and diagnostics.
@@ -76,9 +77,10 @@ struct ProgramFileReadResult {
   bool ok() const { return fault == ProgramFileFault::None; }
 };
 
-// Reads a program file's text. Every item is returned as UTF-8: a text that
+// Reads a program file's text. Every item is returned as UTF-8: an item that
 // is not valid UTF-8 is taken as Windows-1252 and converted. A damaged text
-// gives a fault and never allocates beyond a small multiple of its size.
+// gives a fault and never allocates beyond a small multiple of its size; a
+// file whose counts ask for more is refused (TooLarge).
 ProgramFileReadResult ReadProgramFile(std::string_view bytes);
 
 // Writes the text of a program file. Texts are written as they are (UTF-8),

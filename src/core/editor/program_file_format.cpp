@@ -14,6 +14,19 @@ constexpr std::string_view kEof = "EOF";
 constexpr size_t kMaxCountDigits = 9;  // keeps every count within a 32-bit int
 constexpr size_t kItemsPerRow = 6;
 
+// What a program takes in memory while it is read and put into the tables:
+// a row's record plus its cells in the program table and the operand table,
+// and a name's entry plus its place in the name list, its index and its
+// equivalent. A file is refused when its counts ask for more than a small
+// multiple of its own size (with room for any small file), so a few bytes
+// per row cannot make the reader ask for gigabytes. Every file the program
+// writes fits: a written row takes at least 24 bytes, a name made here with
+// its equivalent at least 10 ("a","XX" and the line end).
+constexpr size_t kRowMemory = 512;
+constexpr size_t kNameMemory = 256;
+constexpr size_t kMemoryPerFileByte = 32;
+constexpr size_t kMemoryForAnyFile = size_t{64} << 20;
+
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 bool IsLineEnd(char c) { return c == '\r' || c == '\n'; }
 // Control characters have no place in any text of a program; finding one
@@ -113,8 +126,9 @@ constexpr char16_t kWindows1252High[32] = {
 // Reads the items of a whole file into `content`.
 class ProgramFileParser {
  public:
-  ProgramFileParser(std::string_view text, bool windows1252)
-      : items_(text), windows1252_(windows1252) {}
+  explicit ProgramFileParser(std::string_view text)
+      : items_(text),
+        memoryLeft_(std::max(kMemoryForAnyFile, text.size() * kMemoryPerFileByte)) {}
 
   ProgramFileFault Parse(ProgramFileContent& content) {
     std::string_view item;
@@ -124,6 +138,7 @@ class ProgramFileParser {
 
     int rows = 0;
     if (auto f = Count(rows); f != ProgramFileFault::None) return f;
+    if (!Take(static_cast<size_t>(rows), kRowMemory)) return ProgramFileFault::TooLarge;
     // Never trust a count for memory: each record takes at least six bytes.
     content.rows.reserve(std::min<size_t>(rows, items_.Remaining() / kItemsPerRow));
     for (int r = 0; r < rows; ++r) {
@@ -151,13 +166,24 @@ class ProgramFileParser {
     return ParseCount(item, count) ? ProgramFileFault::None : ProgramFileFault::BadCount;
   }
 
+  // Takes the memory of `count` things of `each` bytes from what the file
+  // may use; false when it is not there.
+  bool Take(size_t count, size_t each) {
+    if (count > memoryLeft_ / each) return false;
+    memoryLeft_ -= count * each;
+    return true;
+  }
+
+  // One text item. The encoding is decided item by item: a file may mix
+  // texts written here (UTF-8) with texts from an 8-bit editor, and one
+  // stray byte must not turn every other accented text into mojibake.
   ProgramFileFault Text(std::string& text) {
     std::string_view item;
     if (auto f = items_.Next(item); f != ProgramFileFault::None) return f;
-    if (windows1252_) {
-      text = Windows1252ToUtf8(item);
-    } else {
+    if (IsValidUtf8(item)) {
       text.assign(item);
+    } else {
+      text = Windows1252ToUtf8(item);
     }
     return ProgramFileFault::None;
   }
@@ -166,6 +192,7 @@ class ProgramFileParser {
   ProgramFileFault Strings(std::vector<StringEntry>& list) {
     int count = 0;
     if (auto f = Count(count); f != ProgramFileFault::None) return f;
+    if (!Take(static_cast<size_t>(count), kNameMemory)) return ProgramFileFault::TooLarge;
     list.reserve(std::min<size_t>(count, items_.Remaining() / 2));
     for (int i = 0; i < count; ++i) {
       StringEntry& entry = list.emplace_back();
@@ -176,7 +203,7 @@ class ProgramFileParser {
   }
 
   ItemReader items_;
-  bool windows1252_;
+  size_t memoryLeft_;
 };
 
 // Appends a text as one quoted item, leaving out what the format cannot hold:
@@ -228,6 +255,7 @@ const char* ProgramFileFaultText(ProgramFileFault fault) {
     case ProgramFileFault::TrailingText: return "text follows a closing quote";
     case ProgramFileFault::StrayQuote: return "a quote inside an unquoted item";
     case ProgramFileFault::ControlCharacter: return "a control character inside an item";
+    case ProgramFileFault::TooLarge: return "the counts ask for more memory than the file may use";
   }
   return "unknown fault";
 }
@@ -289,7 +317,7 @@ std::string Windows1252ToUtf8(std::string_view text) {
 ProgramFileReadResult ReadProgramFile(std::string_view bytes) {
   if (bytes.substr(0, kUtf8Bom.size()) == kUtf8Bom) bytes.remove_prefix(kUtf8Bom.size());
   ProgramFileReadResult result;
-  ProgramFileParser parser(bytes, !IsValidUtf8(bytes));
+  ProgramFileParser parser(bytes);
   result.fault = parser.Parse(result.content);
   if (!result.ok()) result.content = {};
   return result;

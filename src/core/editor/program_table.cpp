@@ -103,11 +103,19 @@ void ProgrammingPanel::New_File() {
 }
 
 void ProgrammingPanel::NewFile_Click() {
+  if (!IsIdle(EntryState)) return;
+  StartNewProgram();
+}
+
+void ProgrammingPanel::StartNewProgram() {
   if (!QuerySaveChanges()) return;
   FileTitle = kDefaultFileTitle;
   New_File();
 }
 
-void ProgrammingPanel::NewOrigin_Click() { ControlTransfer(NewOriginState); }
+void ProgrammingPanel::NewOrigin_Click() {
+  if (!IsIdle(EntryState)) return;
+  ControlTransfer(NewOriginState);
+}
 
 }  // namespace parvix

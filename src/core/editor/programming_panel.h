@@ -119,6 +119,9 @@ class ProgrammingPanel {
   std::string FileTitle = kDefaultFileTitle;
   bool ProgramChanged = false;
   std::string MsgBoxAnswer;  // the button code of the last message box, as text
+  // The folder of the last program file chosen in an Open or Save As dialog;
+  // the next program dialog opens there when the program has no file.
+  std::string LastProgramFolder;
 
   // ---- Hex tools -------------------------------------------------------------------
   int CommPortNumber = 1;
@@ -281,6 +284,9 @@ class ProgrammingPanel {
 
  private:
   void ShowNewProgramCaption();
+  // File > New without the state guard: the save-changes question, then a
+  // new untitled program. The window's load starts here too.
+  void StartNewProgram();
 };
 
 }  // namespace parvix

@@ -64,7 +64,8 @@ void ProgrammingPanel::Form_Load() {
   }
   switch (FileState) {
     case FileNew:
-      NewFile_Click();
+      // Not NewFile_Click: before the load no entry state is idle yet.
+      StartNewProgram();
       break;
     case FileOpened:
       Open_File();

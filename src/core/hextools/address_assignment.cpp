@@ -37,6 +37,7 @@ struct Block {
 }  // namespace
 
 void ProgrammingPanel::AssignAddress_Click() {
+  if (!IsIdle(EntryState)) return;
   TipsLabel.text = "Assigning Addresses . . .";
   host.StartTimer(TimerId::AddressTimer, kAddressDelayMs);
 }
@@ -134,6 +135,9 @@ void ProgrammingPanel::Assign_Address(bool AddressMessageEnable) {
       if (operand.empty()) continue;
       const int index = Symbols.LabelIndex(operand);
       if (index < 0) continue;
+      // Only a three-byte instruction carries a 16-bit operand: a name that is
+      // also a variable (a file can bring one in) must not widen "3E   05".
+      if (CodeLength(Table1.Text(r, kOpcodeColumn)) != 3) continue;
       const std::string opcode = Table1.Text(r, kOpcodeColumn).substr(0, 2);
       Table1.SetText(r, kOpcodeColumn, opcode + Symbols.LabelOperandBytes(index));
     }

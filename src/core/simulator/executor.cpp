@@ -360,9 +360,12 @@ std::uint16_t PopWord(Click& c) {
 
 void Jmp(Click& c) { c.transferTo(MemoryTarget(c)); }
 
+// The target comes from the instruction's own bytes, read before the push:
+// a stack that overlaps the call's bytes must not redirect it.
 void Call(Click& c) {
+  const std::uint16_t target = MemoryTarget(c);
   PushWord(c, c.m.pc + 3);
-  c.transferTo(MemoryTarget(c));
+  c.transferTo(target);
 }
 
 void Ret(Click& c) { c.transferTo(PopWord(c)); }

@@ -11,6 +11,10 @@ constexpr int kHandOverDelayMs = 10;
 }
 
 void ProgrammingPanel::SimulationView_Click() {
+  // The command is offered in every state: an unfinished entry (say "JMP"
+  // waiting for its label) ends first as Esc ends it, restoring the saved
+  // line, so that no half-made instruction is handed over.
+  if (!IsIdle(EntryState)) TableCancelButton_Click();
   Assign_Address(true);
   if (AddressErrorFlag) return;
   host.StartTimer(TimerId::SimulationTimer, kHandOverDelayMs);

@@ -3,6 +3,7 @@
 #include <QBrush>
 
 #include "ui/base/binding.h"
+#include "ui/base/cell_tips.h"
 
 namespace parvix::ui {
 
@@ -29,7 +30,8 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid()) return {};
   const Cell& cell = grid_.At(index.row(), index.column());
   switch (role) {
-    case Qt::DisplayRole: return Q(cell.text);
+    // A cell of megabytes is drawn by its first few thousand characters only.
+    case Qt::DisplayRole: return ShownCellText(cell.text);
     case Qt::BackgroundRole: return QBrush(ToQColor(cell.back));
     case Qt::ForegroundRole: return QBrush(ToQColor(cell.fore));
     case Qt::TextAlignmentRole:

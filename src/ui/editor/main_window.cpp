@@ -14,7 +14,11 @@
 #include <QShortcut>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <array>
 
+#include "ui/base/cell_tips.h"
+#include "ui/base/column_widths.h"
 #include "ui/base/event_filters.h"
 #include "ui/editor/comment_view.h"
 #include "ui/editor/grid_model.h"
@@ -200,7 +204,13 @@ void MainWindow::BuildCentral() {
   layout->setContentsMargins(6, 4, 6, 4);
   layout->setSpacing(4);
 
-  const int dpi = logicalDpiX();
+  // The twip widths, widened for the font so that code texts, addresses,
+  // names and instructions with names show whole.
+  constexpr std::array<ColumnText, 5> kColumnTexts = {ColumnText::Name, ColumnText::Address,
+                                                      ColumnText::Instruction, ColumnText::CodeText,
+                                                      ColumnText::None};
+  const QList<int> widths =
+      ScaledColumnWidths(model_.ColWidthList, kColumnTexts, fontMetrics(), logicalDpiX());
   // The heading labels stand above the grid, which has no heading row.
   auto* headings = new QHBoxLayout;
   headings->setSpacing(0);
@@ -208,7 +218,7 @@ void MainWindow::BuildCentral() {
   for (int i = 0; i < 5; ++i) {
     auto* label = new QLabel(central);
     label->setObjectName(Q(IndexedName("HeadLabel", i)));
-    label->setFixedWidth(TwipsToPixels(model_.ColWidthList[i], dpi));
+    label->setFixedWidth(widths[i]);
     label->setAlignment(i < 2 ? Qt::AlignCenter : (Qt::AlignLeft | Qt::AlignVCenter));
     // Left-aligned headings start where the cells' text starts.
     if (i >= 2) label->setContentsMargins(4, 0, 0, 0);
@@ -223,8 +233,8 @@ void MainWindow::BuildCentral() {
   table_ = new QTableView(central);
   table_->setObjectName("Table1");
   tableModel_ = new GridModel(model_.Table1, table_);
-  tableModel_->SetAlignment(0, Qt::AlignHCenter | Qt::AlignTop);
-  tableModel_->SetAlignment(1, Qt::AlignHCenter | Qt::AlignTop);
+  tableModel_->SetAlignment(0, Qt::AlignCenter);
+  tableModel_->SetAlignment(1, Qt::AlignCenter);
   table_->setModel(tableModel_);
   table_->horizontalHeader()->hide();
   table_->verticalHeader()->hide();
@@ -235,9 +245,8 @@ void MainWindow::BuildCentral() {
   table_->setFocusPolicy(Qt::NoFocus);
   table_->setWordWrap(false);
   table_->horizontalHeader()->setStretchLastSection(true);
-  for (int i = 0; i < 5; ++i) {
-    table_->setColumnWidth(i, TwipsToPixels(model_.ColWidthList[i], dpi));
-  }
+  for (int i = 0; i < 5; ++i) table_->setColumnWidth(i, widths[i]);
+  new CutCellTips(table_);  // a cell still cut off shows its whole text on hover
   layout->addWidget(table_, 1);
 
   // The panel area: the keypads and tool panels that the entry state shows.
@@ -276,7 +285,10 @@ void MainWindow::BuildCentral() {
   bottom->addWidget(tipsBox, 1);
   auto* writeMode = new QLabel(central);
   writeMode->setObjectName("WriteModeLabel");
-  writeMode->setMinimumWidth(90);
+  // Its own fixed size at the right end, whether the tips line shows or not.
+  writeMode->setFixedSize(
+      std::max(90, fontMetrics().horizontalAdvance(Q(kOverwriteText)) + 24),
+      tipsBox->sizeHint().height());
   writeMode->setAlignment(Qt::AlignCenter);
   writeMode->setFrameShape(QFrame::StyledPanel);
   writeMode->setCursor(Qt::PointingHandCursor);
@@ -284,7 +296,7 @@ void MainWindow::BuildCentral() {
   writeMode->installEventFilter(new EventHook(writeMode, QEvent::MouseButtonRelease, [this] {
     Run([this] { model_.WriteModeLabel_Click(); });
   }));
-  bottom->addWidget(writeMode);
+  bottom->addWidget(writeMode, 0, Qt::AlignRight);
   layout->addLayout(bottom);
 
   setCentralWidget(central);

@@ -1,6 +1,7 @@
 #include "ui/host/qt_host.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -100,17 +101,36 @@ QString QtHost::QtFilter(const std::string& filter) {
 }
 
 std::optional<FileChoice> QtHost::ShowOpenDialog(const FileDialogRequest& request) {
-  ModalScope scope(*this);
-  const QString path = QFileDialog::getOpenFileName(DialogParent(), Q(request.title),
-                                                    Q(request.fileName), QtFilter(request.filter));
-  if (path.isEmpty()) return std::nullopt;
-  return FileChoice{S(path), S(QFileInfo(path).fileName())};
+  return ShowFileDialog(request, false);
 }
 
 std::optional<FileChoice> QtHost::ShowSaveDialog(const FileDialogRequest& request) {
+  return ShowFileDialog(request, true);
+}
+
+QString QtHost::DialogStartPath(const FileDialogRequest& request) {
+  const QString name = Q(request.fileName);
+  // A proposed name with a folder of its own opens there; a bare name opens
+  // in the requested folder.
+  if (request.folder.empty() || name.contains('/') || QFileInfo(name).isAbsolute()) return name;
+  return QDir(Q(request.folder)).filePath(name);
+}
+
+std::optional<FileChoice> QtHost::ShowFileDialog(const FileDialogRequest& request, bool save) {
   ModalScope scope(*this);
-  const QString path = QFileDialog::getSaveFileName(DialogParent(), Q(request.title),
-                                                    Q(request.fileName), QtFilter(request.filter));
+  QFileDialog dialog(DialogParent(), Q(request.title), DialogStartPath(request),
+                     QtFilter(request.filter));
+  dialog.setObjectName(save ? "SaveDialog" : "OpenDialog");
+  dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+  dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+  if (!request.defaultSuffix.empty()) {
+    dialog.setDefaultSuffix(Q(request.defaultSuffix));
+    // Qt's own dialog adds the suffix before its overwrite question; a
+    // platform dialog may ask about the name as typed.
+    if (save) dialog.setOption(QFileDialog::DontUseNativeDialog);
+  }
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  const QString path = dialog.selectedFiles().first();
   if (path.isEmpty()) return std::nullopt;
   return FileChoice{S(path), S(QFileInfo(path).fileName())};
 }

@@ -58,6 +58,10 @@ class QtHost : public QObject, public Host {
 
  private:
   class ModalScope;
+  // The open or save dialog of a request, modal over the active window.
+  std::optional<FileChoice> ShowFileDialog(const FileDialogRequest& request, bool save);
+  // Where the dialog starts: the proposed name, in the requested folder.
+  static QString DialogStartPath(const FileDialogRequest& request);
   void Deliver(TimerId id);
   void DeliverHeld();
 

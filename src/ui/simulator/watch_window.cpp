@@ -9,13 +9,16 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QStyle>
+#include <QStyledItemDelegate>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <array>
 #include <bit>
 #include <initializer_list>
 
+#include "ui/base/cell_tips.h"
+#include "ui/base/column_widths.h"
 #include "ui/base/event_filters.h"
-#include "ui/editor/main_window.h"
 #include "ui/simulator/watch_table_model.h"
 
 namespace parvix::ui {
@@ -57,6 +60,19 @@ void FitTable(QTableView* view, std::initializer_list<int> widths, int rows, int
   if (rows > 0) view->setFixedHeight(2 * view->frameWidth() + (rows + 1) * rowHeight);
 }
 
+// Draws cells without the focus frame of the current cell, which would mark
+// a register or memory row as if it were the program counter's.
+class UnmarkedCellDelegate : public QStyledItemDelegate {
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+
+ protected:
+  void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+    QStyledItemDelegate::initStyleOption(option, index);
+    option->state &= ~(QStyle::State_HasFocus | QStyle::State_Selected);
+  }
+};
+
 }  // namespace
 
 WatchWindow::WatchWindow(WatchWindowDialog& model, QWidget* parent)
@@ -89,8 +105,11 @@ QTableView* WatchWindow::makeTable(WatchTable table, const char* name) {
   view->horizontalHeader()->setFixedHeight(rowHeight_);
   view->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   view->horizontalHeader()->setHighlightSections(false);
-  view->setSelectionBehavior(QAbstractItemView::SelectRows);
-  view->setSelectionMode(QAbstractItemView::SingleSelection);
+  // No table marks a cell or row as selected: a highlight left on the start
+  // address or the A register would read as a program-counter marker.
+  view->setSelectionMode(QAbstractItemView::NoSelection);
+  view->setItemDelegate(new UnmarkedCellDelegate(view));
+  new CutCellTips(view);
   view->setEditTriggers(QAbstractItemView::NoEditTriggers);
   view->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
   view->setWordWrap(false);
@@ -204,11 +223,12 @@ QWidget* WatchWindow::buildRightColumn() {
   QTableView* instruction = makeTable(WatchTable::Instruction, "InstructionTable");
   instruction->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   instruction->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  instruction->setSelectionMode(QAbstractItemView::NoSelection);
-  const auto width = [dpi = logicalDpiX()](int col) {
-    return MainWindow::TwipsToPixels(WatchWindowDialog::kColWidthList[col], dpi);
-  };
-  FitTable(instruction, {width(0), width(1), width(2), width(3)}, 1, rowHeight_, false);
+  // The twip widths widened for the font, as in the program table.
+  constexpr std::array<ColumnText, 4> kColumnTexts = {ColumnText::None, ColumnText::Address,
+                                                      ColumnText::Instruction, ColumnText::CodeText};
+  const QList<int> widths = ScaledColumnWidths(WatchWindowDialog::kColWidthList, kColumnTexts,
+                                               fontMetrics(), logicalDpiX());
+  FitTable(instruction, {widths[0], widths[1], widths[2], widths[3]}, 1, rowHeight_, false);
   instruction->setColumnHidden(kInstLabelColumn, true);
   layout->addWidget(instruction);
 
@@ -288,7 +308,6 @@ void WatchWindow::refresh() {
     scrollSerial_ = model_.MemoryScroll.serial;
     QTableView* memory = table(WatchTable::Memory);
     const QModelIndex row = memory->model()->index(model_.MemoryScroll.row - 1, 0);
-    memory->setCurrentIndex(row);
     memory->scrollTo(row, QAbstractItemView::PositionAtCenter);
   }
 }

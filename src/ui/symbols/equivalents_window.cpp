@@ -35,7 +35,7 @@ class EqtTableModel : public QAbstractTableModel, public GridObserver {
   QVariant data(const QModelIndex& index, int role) const override {
     if (!index.isValid()) return {};
     if (role == Qt::DisplayRole) return Q(grid_.Text(index.row() + 1, index.column()));
-    if (role == Qt::TextAlignmentRole) return static_cast<int>(Qt::AlignHCenter | Qt::AlignTop);
+    if (role == Qt::TextAlignmentRole) return static_cast<int>(Qt::AlignCenter);
     return {};
   }
   QVariant headerData(int section, Qt::Orientation orientation, int role) const override {

@@ -1,0 +1,13 @@
+#!/bin/sh
+# Pictures of the main window (a program with long names) and of the watch
+# window (after a few steps) under Xvfb, for a look at the layout.
+# Usage: tools/screenshots.sh [folder]   (default docs/; needs a built build/)
+set -eu
+cd "$(dirname "$0")/.."
+out="${1:-docs}"
+mkdir -p "$out"
+PARVIX_SCREENSHOT_DIR="$(cd "$out" && pwd)"
+export PARVIX_SCREENSHOT_DIR
+for test in ui_table_layout_test ui_watch_window_test; do
+  xvfb-run -a -s "-screen 0 1400x1000x24 -dpi 96" env QT_QPA_PLATFORM=xcb "build/tests/$test" screenshot
+done

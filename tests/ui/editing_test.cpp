@@ -13,6 +13,7 @@
 #include <QTest>
 
 #include "support/shell_fixture.h"
+#include "support/table_drivers.h"
 
 namespace parvix::ui {
 
@@ -41,12 +42,7 @@ class EditingWidgetTest : public QObject, public ShellFixture {
       m().NextLine(4);
     });
   }
-  void clickCell(int row, int col) {
-    QTableView* table = window().table();
-    const QModelIndex index = table->model()->index(row, col);
-    table->scrollTo(index);
-    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, table->visualRect(index).center());
-  }
+  void clickCell(int row, int col) { ClickCell(window().table(), row, col); }
   QColor background(int row, int col) {
     const QModelIndex index = window().table()->model()->index(row, col);
     return index.data(Qt::BackgroundRole).value<QBrush>().color();

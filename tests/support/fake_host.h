@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "base/host.h"
+#include "support/fake_serial_port.h"
 
 namespace parvix::testing {
 
@@ -54,6 +55,10 @@ class FakeHost : public Host {
   // Takes the timer off the running list, as a one-shot timer that ran out;
   // true when it was running. The caller then calls the model's handler.
   bool Expire(TimerId id);
+  // The in-memory serial port of the trainer link.
+  FakeSerialPort serial;
+  SerialPort* Serial() override { return &serial; }
+
   // The text of the last message box, or empty.
   std::string LastBox() const { return boxes.empty() ? std::string() : boxes.back().text; }
 };

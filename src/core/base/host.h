@@ -7,6 +7,8 @@
 #include <optional>
 #include <string>
 
+#include "base/serial_port.h"
+
 namespace parvix {
 
 // Message-box styles, numbered as the system numbers them (buttons + icon).
@@ -97,6 +99,10 @@ class Host {
 
   // The run ends: the main window has been unloaded.
   virtual void EndRun() = 0;
+
+  // The serial port of the trainer link, or nothing on a host without one
+  // (every transfer then finds its port not available).
+  virtual SerialPort* Serial() { return nullptr; }
 };
 
 }  // namespace parvix

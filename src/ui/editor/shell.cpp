@@ -13,6 +13,7 @@ Shell::Shell() {
 Shell::~Shell() {
   host.onTimer = nullptr;
   host.onRefresh = nullptr;
+  host.serialPort().onArrival = nullptr;
 }
 
 void Shell::Start() {

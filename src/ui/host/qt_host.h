@@ -13,6 +13,7 @@
 #include <functional>
 
 #include "base/host.h"
+#include "ui/host/qt_serial_port.h"
 
 namespace parvix::ui {
 
@@ -45,6 +46,11 @@ class QtHost : public QObject, public Host {
   void SetPointer(Pointer pointer) override;
   void EndRun() override;
 
+  // The trainer link's port. Its arrivals reach the core like timers: held
+  // back while a modal box or dialog is open, then delivered and rendered.
+  SerialPort* Serial() override { return &serial_; }
+  QtSerialPort& serialPort() { return serial_; }
+
   // Qt's form of a "Text|*.ext|Text|*.ext" filter.
   static QString QtFilter(const std::string& filter);
 
@@ -57,6 +63,9 @@ class QtHost : public QObject, public Host {
   std::array<bool, static_cast<size_t>(TimerId::Count)> held_{};
   QHash<int, QPointer<QWidget>> windows_;
   int modalDepth_ = 0;
+  QtSerialPort serial_;
+  bool arrivalHeld_ = false;
+  void DeliverArrival();
   bool hourglass_ = false;
 };
 

@@ -112,6 +112,36 @@ class TrainerLinkUiTest : public QObject, public ShellFixture {
     QVERIFY(!m().PortOpenFlag);
   }
 
+  // A whole 64 KiB image is far more than the pseudo-terminals buffer: when
+  // the port is closed 100 ms after the download, most of it is still
+  // queued, and it must all reach a trainer that only now starts to read.
+  void closingAfterADownloadDropsNothing() {
+    std::vector<std::string> records;
+    std::string expected;
+    std::vector<std::uint8_t> bytes(16);
+    for (int address = 0; address < 0x10000; address += 16) {
+      for (int i = 0; i < 16; ++i) bytes[i] = static_cast<std::uint8_t>(address * 3 + i);
+      records.push_back(DataRecordText(address, bytes));
+      expected += records.back();
+    }
+    records.push_back(kEndRecord);
+    expected += kEndRecord;
+    m().Hex.HexList = records;
+    AnswerNextBox(QMessageBox::Ok);
+    shell->host.StartTimer(TimerId::CreateDnldString, 10);
+    QTRY_VERIFY_WITH_TIMEOUT(tips() == "Download completed." && !m().PortOpenFlag, 5000);
+    QVERIFY(port().Draining());
+
+    auto received = std::async(std::launch::async, [this, n = expected.size()] {
+      return trainer->ReadBytes(n, 20000);
+    });
+    QTRY_VERIFY_WITH_TIMEOUT(Ready(received), 25000);
+    const std::string got = received.get();
+    QCOMPARE(got.size(), expected.size());
+    QVERIFY(got == expected);
+    QTRY_VERIFY_WITH_TIMEOUT(!port().Draining(), 5000);
+  }
+
   void uploadInSmallPiecesAfterAnEchoIsSaved() {
     QTemporaryDir dir;
     const std::vector<std::string> records = SampleRecords();

@@ -252,6 +252,13 @@ TEST_F(TrainerLinkTest, CorruptRepliesAreReportedAndNothingIsWritten) {
   Fire(TimerId::CreateHexTimer);
   EXPECT_EQ(host.LastBox(), kCorrupt);
   EXPECT_TRUE(w.Hex.HexList.empty());
+
+  // A line that never stops without an end record ends the wait too.
+  Upload({std::string(16u << 20, ':'), "x"});
+  EXPECT_EQ(host.LastBox(), kCorrupt);
+  EXPECT_FALSE(w.Link.UploadWaiting());
+  EXPECT_FALSE(port.IsOpen());
+  EXPECT_EQ(w.TipsLabel.text, "Upload failed.");
 }
 
 TEST_F(TrainerLinkTest, AFileThatCannotBeWrittenIsReported) {

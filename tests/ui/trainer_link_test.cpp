@@ -165,6 +165,30 @@ class TrainerLinkUiTest : public QObject, public ShellFixture {
     QVERIFY(!port().IsOpen());
   }
 
+  // The reply arriving while another modal window is open waits for it to
+  // close, so the core is never entered from inside a message box.
+  void aReplyDuringAModalBoxIsTakenAfterIt() {
+    QTemporaryDir dir;
+    auto request = std::async(std::launch::async, [this] { return trainer->ReadUntil("\r", 5000); });
+    StartUpload();
+    QTRY_VERIFY_WITH_TIMEOUT(Ready(request), 6000);
+    QCOMPARE(request.get(), std::string("ATV1Q0\r"));
+
+    bool seenInsideBox = false;
+    OnNextModal<QMessageBox>([this, &seenInsideBox](QMessageBox* box) {
+      trainer->Send(SampleRecords()[0] + "\r\n" + kEndRecord + "\r\n");
+      QTest::qWait(300);
+      seenInsideBox = m().Link.UploadWaiting() && m().Link.UploadText.empty();
+      box->button(QMessageBox::Cancel)->click();
+    });
+    ChooseNextFile(dir.filePath("late.hex"));
+    window().action("QuitFile")->trigger();
+    QVERIFY(seenInsideBox);
+    QTRY_COMPARE_WITH_TIMEOUT(tips(), QString("Program Mode."), 5000);
+    QVERIFY(QFile::exists(dir.filePath("late.hex")));
+    QCOMPARE(m().Hex.HexList, (std::vector<std::string>{SampleRecords()[0], kEndRecord}));
+  }
+
   void escEndsASilentWait() {
     auto request = std::async(std::launch::async, [this] { return trainer->ReadUntil("\r", 5000); });
     StartUpload();

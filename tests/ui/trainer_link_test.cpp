@@ -215,6 +215,13 @@ class TrainerLinkUiTest : public QObject, public ShellFixture {
   }
 
   void missingAndBusyPortsGetThePortMessage() {
+    window().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window()));
+    QTest::keyClick(&window(), Qt::Key_F3, Qt::ControlModifier);
+    QCOMPARE(m().CommPortNumber, 3);
+    QVERIFY(window().action("PortOption(2)")->isChecked());
+    QVERIFY(!window().action("PortOption(0)")->isChecked());
+
     qputenv("PARVIX_COMM2", QByteArray("/dev/parvix-no-such-port"));
     window().action("PortOption(1)")->trigger();
     QVERIFY(window().action("PortOption(1)")->isChecked());

@@ -42,20 +42,15 @@ void TrainerLink::PortOption_Click(int Index) {
   }
 }
 
-TrainerLink::OpenOutcome TrainerLink::OpenPort() {
+SerialPort::OpenResult TrainerLink::OpenPort() {
   SerialPort* port = Port();
-  if (port == nullptr) return OpenOutcome::NotAvailable;
-  switch (port->Open(w_.CommPortNumber)) {
-    case SerialPort::OpenResult::Opened:
-      w_.PortOpenFlag = true;
-      port->onArrival = [this] { Port_DataArrived(); };
-      return OpenOutcome::Opened;
-    case SerialPort::OpenResult::NotAvailable:
-      return OpenOutcome::NotAvailable;
-    case SerialPort::OpenResult::Failed:
-      break;
+  if (port == nullptr) return SerialPort::OpenResult::NotAvailable;
+  const SerialPort::OpenResult result = port->Open(w_.CommPortNumber);
+  if (result == SerialPort::OpenResult::Opened) {
+    w_.PortOpenFlag = true;
+    port->onArrival = [this] { Port_DataArrived(); };
   }
-  return OpenOutcome::Failed;
+  return result;
 }
 
 void TrainerLink::ShowPortMessage() {
@@ -101,9 +96,9 @@ void TrainerLink::FailDownload(bool portMessage) {
 
 void TrainerLink::DownloadTimer_Timer() {
   w_.host.StopTimer(TimerId::DownloadTimer);
-  const OpenOutcome opened = OpenPort();
-  if (opened != OpenOutcome::Opened) {
-    FailDownload(opened == OpenOutcome::NotAvailable);
+  const SerialPort::OpenResult opened = OpenPort();
+  if (opened != SerialPort::OpenResult::Opened) {
+    FailDownload(opened == SerialPort::OpenResult::NotAvailable);
     return;
   }
   SerialPort& port = *Port();
@@ -145,9 +140,9 @@ void TrainerLink::UploadFile_Click() {
   w_.MsgBoxAnswer = std::to_string(answer);
   if (answer == kAnswerCancel) return;
   w_.TipsLabel.text = "Ready for upload . . .";
-  const OpenOutcome opened = OpenPort();
-  if (opened != OpenOutcome::Opened) {
-    FailUpload(opened == OpenOutcome::NotAvailable);
+  const SerialPort::OpenResult opened = OpenPort();
+  if (opened != SerialPort::OpenResult::Opened) {
+    FailUpload(opened == SerialPort::OpenResult::NotAvailable);
     return;
   }
   SerialPort& port = *Port();

@@ -12,10 +12,11 @@
 #include <string>
 #include <string_view>
 
+#include "base/serial_port.h"
+
 namespace parvix {
 
 class ProgrammingPanel;
-class SerialPort;
 
 // What the upload sends the trainer to ask for its records.
 inline const std::string kUploadRequest = "ATV1Q0\r";
@@ -49,8 +50,7 @@ class TrainerLink {
  private:
   SerialPort* Port() const;
   // Opens the chosen port for a transfer and takes its arrivals.
-  enum class OpenOutcome { Opened, NotAvailable, Failed };
-  OpenOutcome OpenPort();
+  SerialPort::OpenResult OpenPort();
   void ShowPortMessage();
   void FailDownload(bool portMessage);
   void FailUpload(bool portMessage);

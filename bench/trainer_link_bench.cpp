@@ -47,7 +47,7 @@ struct LinkedSession {
   }
   static void RunFor(int ms) {
     QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
     loop.exec();
   }
   template <class Done>

@@ -5,6 +5,8 @@ set -eu
 packages="build-essential cmake ninja-build qt6-base-dev qt6-serialport-dev libgtest-dev libbenchmark-dev fonts-dejavu-core"
 if [ "${1:-}" = "test" ]; then
   packages="$packages clang libclang-rt-dev poppler-utils"
+  # socat joins two pseudo-terminals for the serial link tests.
+  packages="$packages socat"
 fi
 missing=""
 for p in $packages; do

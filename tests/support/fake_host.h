@@ -12,6 +12,7 @@
 #include "base/host.h"
 #include "printing/page_composition.h"
 #include "support/grid_guard.h"  // writes outside a grid fail the test
+#include "support/fake_serial_port.h"
 
 namespace parvix::testing {
 
@@ -56,6 +57,10 @@ class FakeHost : public Host {
   // Takes the timer off the running list, as a one-shot timer that ran out;
   // true when it was running. The caller then calls the model's handler.
   bool Expire(TimerId id);
+  // The in-memory serial port of the trainer link.
+  FakeSerialPort serial;
+  SerialPort* Serial() override { return &serial; }
+
   // The text of the last message box, or empty.
   std::string LastBox() const { return boxes.empty() ? std::string() : boxes.back().text; }
 

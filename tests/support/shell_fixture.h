@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 
+#include "support/modal_helpers.h"
 #include "ui/editor/shell.h"
 
 namespace parvix::ui {
@@ -38,21 +39,6 @@ class ShellFixture {
   // The text a cell of the program table shows.
   QString cell(int row, int col) {
     return window().table()->model()->index(row, col).data().toString();
-  }
-
-  // Runs `act` on the next modal window (a message box or a dialog) once it
-  // is open.
-  static void OnNextModal(std::function<void(QWidget*)> act) {
-    auto* poll = new QTimer(qApp);
-    poll->setInterval(20);
-    QObject::connect(poll, &QTimer::timeout, [poll, act] {
-      if (QWidget* modal = QApplication::activeModalWidget()) {
-        poll->stop();
-        poll->deleteLater();
-        act(modal);
-      }
-    });
-    poll->start();
   }
 
   std::unique_ptr<Shell> shell;

@@ -19,7 +19,7 @@ class TempFolder {
   explicit TempFolder(const std::string& prefix) {
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
     dir = std::filesystem::temp_directory_path() /
-          (prefix + std::to_string(getpid()) + "-" + info->name());
+          (prefix + std::to_string(getpid()) + "-" + (info ? info->name() : "run"));
     std::filesystem::remove_all(dir);
     std::filesystem::create_directories(dir);
   }
@@ -30,6 +30,7 @@ class TempFolder {
   TempFolder(const TempFolder&) = delete;
   TempFolder& operator=(const TempFolder&) = delete;
 
+  const std::filesystem::path& path() const { return dir; }
   std::string PathOf(const std::string& name) const { return (dir / name).string(); }
   void WriteBytes(const std::string& name, const std::string& bytes) const {
     std::ofstream(dir / name, std::ios::binary) << bytes;

@@ -7,6 +7,8 @@
 #include <optional>
 #include <string>
 
+#include "base/serial_port.h"
+
 namespace parvix {
 
 struct PrinterPage;  // printing/page_composition.h
@@ -116,6 +118,9 @@ class Host {
   virtual bool PrintPage(const PrinterPage& /*page*/) { return false; }
   virtual bool EndPrintJob() { return false; }
   virtual void AbortPrintJob() {}
+  // The serial port of the trainer link, or nothing on a host without one
+  // (every transfer then finds its port not available).
+  virtual SerialPort* Serial() { return nullptr; }
 };
 
 }  // namespace parvix

@@ -215,7 +215,7 @@ void ProgrammingPanel::EntryMode_Click() {
   }
 }
 
-void ProgrammingPanel::ClosePort() { PortOpenFlag = false; }
+void ProgrammingPanel::ClosePort() { Link.ClosePort(); }
 
 void ProgrammingPanel::TipsOption_Click() { TipsBox.visible = !TipsBox.visible; }
 

@@ -1,16 +1,226 @@
 #include "hextools/trainer_link.h"
 
+#include "base/serial_port.h"
+#include "base/text_file.h"
 #include "editor/programming_panel.h"
+#include "hextools/hex_records.h"
+#include "hextools/hex_tools.h"
+#include "hextools/upload_cutter.h"
 
 namespace parvix {
 
+namespace {
+
+constexpr int kDownloadDelayMs = 10;
+constexpr int kPortCloseDelayMs = 100;
+constexpr int kCreateHexDelayMs = 100;
+// A reply that grows this large without an end record is not a trainer's
+// answer (a 64 KiB memory image is under 200 KiB of records): the upload
+// stops rather than keep collecting.
+constexpr size_t kMaxUploadBytes = 16u << 20;
+
+const std::string kDownloadQuestion =
+    "Prepare Microprocessor Trainer for download and click 'OK' to download, or click 'Cancel' "
+    "to cancel download.";
+const std::string kUploadQuestion =
+    "Click 'OK' and upload from Microprocessor Trainer, or click 'Cancel' to cancel upload.";
+const std::string kCorruptUpload = "Received data is corrupt. Please upload again.";
+const FileDialogRequest kUploadSaveDialog{kHexFileFilter, "Save to Hex file", kHexDialogFlags, {}};
+
+}  // namespace
+
 TrainerLink::TrainerLink(ProgrammingPanel& w) : w_(w) {}
 
-void TrainerLink::PortOption_Click(int /*Index*/) {}
-void TrainerLink::UploadFile_Click() {}
-void TrainerLink::CreateDnldString_Timer() {}
-void TrainerLink::DownloadTimer_Timer() {}
-void TrainerLink::PortCloseTimer_Timer() {}
-void TrainerLink::CreateHexTimer_Timer() {}
+SerialPort* TrainerLink::Port() const { return w_.host.Serial(); }
+
+void TrainerLink::PortOption_Click(int Index) {
+  if (Index < 0 || Index >= static_cast<int>(w_.Menu.PortOption.size())) return;
+  // The number applies to the next transfer; an open port keeps its device.
+  w_.CommPortNumber = Index + 1;
+  for (size_t i = 0; i < w_.Menu.PortOption.size(); ++i) {
+    w_.Menu.PortOption[i].checked = static_cast<int>(i) == Index;
+  }
+}
+
+SerialPort::OpenResult TrainerLink::OpenPort() {
+  SerialPort* port = Port();
+  if (port == nullptr) return SerialPort::OpenResult::NotAvailable;
+  const SerialPort::OpenResult result = port->Open(w_.CommPortNumber);
+  if (result == SerialPort::OpenResult::Opened) {
+    w_.PortOpenFlag = true;
+    port->onArrival = [this] { Port_DataArrived(); };
+  }
+  return result;
+}
+
+void TrainerLink::ShowPortMessage() {
+  const std::string text = "Comm" + std::to_string(w_.CommPortNumber) +
+                           " is not available or already in use. Please assign another port "
+                           "for serial communication.";
+  w_.MsgBoxAnswer = std::to_string(w_.host.MsgBox(text, kMsgCritical));
+}
+
+void TrainerLink::ClosePort() {
+  // An upload ends with its port: the wait, and a cut still pending.
+  uploadWaiting_ = false;
+  w_.host.StopTimer(TimerId::CreateHexTimer);
+  if (SerialPort* port = Port()) {
+    port->onArrival = nullptr;
+    port->Close();
+  }
+  w_.PortOpenFlag = false;
+}
+
+// ---- Download -------------------------------------------------------------------------
+
+void TrainerLink::CreateDnldString_Timer() {
+  w_.host.StopTimer(TimerId::CreateDnldString);
+  w_.TipsLabel.text = "Ready to download.";
+  const int answer = w_.host.MsgBox(kDownloadQuestion, kMsgOkCancelInformation);
+  w_.MsgBoxAnswer = std::to_string(answer);
+  if (answer == kAnswerCancel) return;
+  w_.TipsLabel.text = "Downloading . . .";
+  w_.host.StartTimer(TimerId::DownloadTimer, kDownloadDelayMs);
+}
+
+void TrainerLink::FailDownload(bool portMessage) {
+  if (portMessage) {
+    ShowPortMessage();
+  } else {
+    w_.MsgBoxAnswer = std::to_string(w_.host.MsgBox("Unable to download.", kMsgCritical));
+    if (w_.PortOpenFlag) ClosePort();
+  }
+  w_.ControlTransfer(w_.IdleState());
+  w_.TipsLabel.text = "Download incomplete.";
+}
+
+void TrainerLink::DownloadTimer_Timer() {
+  w_.host.StopTimer(TimerId::DownloadTimer);
+  const SerialPort::OpenResult opened = OpenPort();
+  if (opened != SerialPort::OpenResult::Opened) {
+    FailDownload(opened == SerialPort::OpenResult::NotAvailable);
+    return;
+  }
+  SerialPort& port = *Port();
+  port.SetDtr(true);
+  port.SetRts(true);
+  // The records back to back, with nothing between them.
+  for (const std::string& record : w_.Hex.HexList) {
+    if (!port.Write(record)) {
+      FailDownload(false);
+      return;
+    }
+  }
+  w_.TipsLabel.text = "Download completed.";
+  w_.host.StartTimer(TimerId::PortCloseTimer, kPortCloseDelayMs);
+}
+
+void TrainerLink::PortCloseTimer_Timer() {
+  w_.host.StopTimer(TimerId::PortCloseTimer);
+  // The port lets the device go once the last record has gone out.
+  if (w_.PortOpenFlag) ClosePort();
+}
+
+// ---- Upload ----------------------------------------------------------------------------
+
+void TrainerLink::FailUpload(bool portMessage) {
+  // A port in use by an upload already waiting is left to that upload.
+  if (portMessage) {
+    ShowPortMessage();
+  } else if (w_.PortOpenFlag) {
+    ClosePort();
+  }
+  w_.ControlTransfer(w_.IdleState());
+  w_.TipsLabel.text = "Upload incomplete.";
+}
+
+void TrainerLink::UploadFile_Click() {
+  if (!IsIdle(w_.EntryState)) return;
+  const int answer = w_.host.MsgBox(kUploadQuestion, kMsgOkCancelInformation);
+  w_.MsgBoxAnswer = std::to_string(answer);
+  if (answer == kAnswerCancel) return;
+  w_.TipsLabel.text = "Ready for upload . . .";
+  const SerialPort::OpenResult opened = OpenPort();
+  if (opened != SerialPort::OpenResult::Opened) {
+    FailUpload(opened == SerialPort::OpenResult::NotAvailable);
+    return;
+  }
+  SerialPort& port = *Port();
+  port.SetRts(true);
+  port.SetDtr(true);
+  UploadText.clear();
+  if (!port.Write(kUploadRequest)) {
+    FailUpload(false);
+    return;
+  }
+  // The reply comes in through Port_DataArrived; the window stays usable.
+  uploadWaiting_ = true;
+}
+
+void TrainerLink::Port_DataArrived() {
+  SerialPort* port = Port();
+  if (port == nullptr) return;
+  const std::optional<std::string> received = port->Read();
+  // Bytes outside an upload's wait (an echo after a download) are dropped.
+  if (!uploadWaiting_) return;
+  if (!received) {
+    FailUpload(false);
+    return;
+  }
+  // The end record may straddle two arrivals: look from just before the new bytes.
+  const size_t from = UploadText.size() < kEndRecord.size() ? 0
+                                                            : UploadText.size() - kEndRecord.size();
+  UploadText += *received;
+  if (!UploadText.empty()) w_.TipsLabel.text = "Uploading . . .";
+  if (UploadText.find(kEndRecord, from) != std::string::npos) {
+    uploadWaiting_ = false;
+    w_.TipsLabel.text = "Formatting received data . . .";
+    w_.host.StartTimer(TimerId::CreateHexTimer, kCreateHexDelayMs);
+    return;
+  }
+  if (UploadText.size() > kMaxUploadBytes) {
+    ClosePort();
+    w_.MsgBoxAnswer = std::to_string(w_.host.MsgBox(kCorruptUpload, kMsgCritical));
+    w_.ControlTransfer(w_.IdleState());
+    w_.TipsLabel.text = "Upload failed.";
+  }
+}
+
+void TrainerLink::EndUpload(std::string_view tips) {
+  w_.ControlTransfer(w_.IdleState());
+  if (!tips.empty()) w_.TipsLabel.text = std::string(tips);
+}
+
+void TrainerLink::CreateHexTimer_Timer() {
+  w_.host.StopTimer(TimerId::CreateHexTimer);
+  if (SerialPort* port = Port(); port != nullptr && w_.PortOpenFlag) {
+    port->SetDtr(false);
+    port->SetRts(false);
+  }
+  ClosePort();
+  std::vector<std::string>& hexList = w_.Hex.HexList;
+  UploadCut cut = CutUpload(UploadText);
+  hexList = std::move(cut.records);
+  if (cut.corrupt) {
+    w_.MsgBoxAnswer = std::to_string(w_.host.MsgBox(kCorruptUpload, kMsgCritical));
+    EndUpload("Upload failed.");
+    return;
+  }
+
+  w_.TipsLabel.text = "Enter file name and click 'Save'.";
+  const std::optional<FileChoice> choice = w_.host.ShowSaveDialog(kUploadSaveDialog);
+  if (!choice) {
+    EndUpload({});
+    return;
+  }
+  w_.Hex.HexFilePath = choice->path;
+  w_.Hex.HexFileTitle = choice->title;
+  if (!WriteFileReplacing(choice->path, HexFileText(hexList))) {
+    w_.MsgBoxAnswer = std::to_string(w_.host.MsgBox("Unable to save file.", kMsgCritical));
+    EndUpload("Failed to save file.");
+    return;
+  }
+  EndUpload({});
+}
 
 }  // namespace parvix

@@ -1,14 +1,32 @@
 // The serial link to the trainer: the port choice, the download of the
 // loaded records and the upload of the trainer's records into a hex file.
+//
+// The port is open only while a transfer runs. The download is a chain of
+// one-shot timers: the confirmation, the sending of every record back to
+// back within one tick, and the closing of the port 100 ms later. The upload
+// sends its request and then waits for the trainer's reply without blocking
+// the window: each arrival on the port appends to UploadText, and once the
+// end record is in, a timer cuts the text into records and saves them.
 #pragma once
+
+#include <string>
+#include <string_view>
+
+#include "base/serial_port.h"
 
 namespace parvix {
 
 class ProgrammingPanel;
 
+// What the upload sends the trainer to ask for its records.
+inline const std::string kUploadRequest = "ATV1Q0\r";
+
 class TrainerLink {
  public:
   explicit TrainerLink(ProgrammingPanel& w);
+
+  // Everything received during the current upload; emptied when it starts.
+  std::string UploadText;
 
   // Options > Comm Port > Comm1 to Comm4 (Index 0 to 3).
   void PortOption_Click(int Index);
@@ -20,9 +38,28 @@ class TrainerLink {
   void PortCloseTimer_Timer();
   // The upload's saving step.
   void CreateHexTimer_Timer();
+  // Bytes (or a failure) have arrived on the open port.
+  void Port_DataArrived();
+
+  // Closes the port of a running transfer (the common cancel, quitting);
+  // an upload that is waiting for its reply ends with it.
+  void ClosePort();
+  // True while an upload waits for the trainer's end record.
+  bool UploadWaiting() const { return uploadWaiting_; }
 
  private:
+  SerialPort* Port() const;
+  // Opens the chosen port for a transfer and takes its arrivals.
+  SerialPort::OpenResult OpenPort();
+  void ShowPortMessage();
+  void FailDownload(bool portMessage);
+  void FailUpload(bool portMessage);
+  // Ends the upload after the records have been cut, with `tips` left on the
+  // tips line (empty: the idle prompt).
+  void EndUpload(std::string_view tips);
+
   ProgrammingPanel& w_;
+  bool uploadWaiting_ = false;
 };
 
 }  // namespace parvix

@@ -18,6 +18,7 @@ Shell::~Shell() {
   host.onTimer = nullptr;
   host.onRefresh = nullptr;
   disassemblyDialog.afterEvent = nullptr;
+  host.serialPort().onArrival = nullptr;
 }
 
 void Shell::Start() {

@@ -35,6 +35,17 @@ QtHost::QtHost(QObject* parent) : QObject(parent) {
     connect(timer, &QTimer::timeout, this, [this, id] { Deliver(id); });
     timers_[i] = timer;
   }
+  connect(&serial_, &QtSerialPort::dataArrived, this, &QtHost::DeliverArrival);
+}
+
+void QtHost::DeliverArrival() {
+  if (modalDepth_ > 0) {
+    arrivalHeld_ = true;
+    return;
+  }
+  arrivalHeld_ = false;
+  if (serial_.onArrival) serial_.onArrival();
+  if (onRefresh) onRefresh();
 }
 
 void QtHost::RegisterWindow(WindowId id, QWidget* window) {
@@ -163,6 +174,7 @@ void QtHost::DeliverHeld() {
       Deliver(static_cast<TimerId>(i));
     }
   }
+  if (arrivalHeld_ && modalDepth_ == 0) DeliverArrival();
 }
 
 void QtHost::ShowWindow(WindowId id) {

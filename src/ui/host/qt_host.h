@@ -14,6 +14,7 @@
 
 #include "base/host.h"
 #include "ui/printing/printer_job.h"
+#include "ui/host/qt_serial_port.h"
 
 namespace parvix::ui {
 
@@ -52,6 +53,10 @@ class QtHost : public QObject, public Host {
   bool PrintPage(const PrinterPage& page) override;
   bool EndPrintJob() override;
   void AbortPrintJob() override;
+  // The trainer link's port. Its arrivals reach the core like timers: held
+  // back while a modal box or dialog is open, then delivered and rendered.
+  SerialPort* Serial() override { return &serial_; }
+  QtSerialPort& serialPort() { return serial_; }
 
   // Qt's form of a "Text|*.ext|Text|*.ext" filter.
   static QString QtFilter(const std::string& filter);
@@ -69,6 +74,9 @@ class QtHost : public QObject, public Host {
   std::array<bool, static_cast<size_t>(TimerId::Count)> held_{};
   QHash<int, QPointer<QWidget>> windows_;
   int modalDepth_ = 0;
+  QtSerialPort serial_;
+  bool arrivalHeld_ = false;
+  void DeliverArrival();
   bool hourglass_ = false;
   PrinterJob printJob_;
 };

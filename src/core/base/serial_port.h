@@ -1,0 +1,61 @@
+// The serial port as the core sees it: one port of the machine, opened by its
+// number (Comm1 to Comm4) with the trainer's fixed settings, 2400 baud, no
+// parity, 8 data bits, 1 stop bit and no flow control. The Qt host implements
+// it over QSerialPort; tests use an in-memory port.
+//
+// Everything runs on the user-interface thread. Bytes that arrive are kept by
+// the port until the core reads them; the port tells the core that something
+// arrived through the arrival handler, called from the event loop (never from
+// inside one of the calls below), so a waiting core needs no polling loop.
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace parvix {
+
+// The trainer link's settings, as the serial layer applies them.
+inline constexpr int kTrainerBaudRate = 2400;
+
+class SerialPort {
+ public:
+  enum class OpenResult {
+    Opened,
+    NotAvailable,  // no such port, or it is in use (by this program or another)
+    Failed,        // anything else: the device refused the settings, ...
+  };
+
+  virtual ~SerialPort() = default;
+
+  // Opens port `portNumber` (1 to 4). A port that is already open, or still
+  // sending what was written before it was closed, is in use.
+  virtual OpenResult Open(int portNumber) = 0;
+  // True from a successful Open until Close.
+  virtual bool IsOpen() const = 0;
+
+  // The modem-control lines. A port that has none (a pseudo-terminal, some
+  // USB adapters) ignores them: the transfer goes on without.
+  virtual void SetDtr(bool on) = 0;
+  virtual void SetRts(bool on) = 0;
+
+  // Queues `bytes` for sending, after everything written before; false when
+  // the port is not open or has failed. Written bytes go out in order.
+  virtual bool Write(std::string_view bytes) = 0;
+
+  // Everything received since the last read (possibly nothing); nothing at
+  // all when the port is not open or has failed (the device went away).
+  virtual std::optional<std::string> Read() = 0;
+
+  // Closes the port. Bytes written and not yet sent still go out: the device
+  // is let go once they have, and stays in use until then. Nothing arrives
+  // after Close. Closing a closed port does nothing.
+  virtual void Close() = 0;
+
+  // Called when bytes have arrived, and when the open port fails, so that a
+  // waiting reader learns of it from its next Read. Empty for none.
+  std::function<void()> onArrival;
+};
+
+}  // namespace parvix

@@ -1,0 +1,50 @@
+#include "support/fake_serial_port.h"
+
+namespace parvix::testing {
+
+SerialPort::OpenResult FakeSerialPort::Open(int portNumber) {
+  if (IsOpen() || present.count(portNumber) == 0 || busy.count(portNumber) != 0) {
+    return OpenResult::NotAvailable;
+  }
+  if (refusing.count(portNumber) != 0) return OpenResult::Failed;
+  openPort = portNumber;
+  opened.push_back(portNumber);
+  failed = false;
+  pending.clear();
+  return OpenResult::Opened;
+}
+
+bool FakeSerialPort::Write(std::string_view bytes) {
+  if (!IsOpen() || failed) return false;
+  if (failWriteAt >= 0 && static_cast<int>(writes.size()) >= failWriteAt) return false;
+  writes.emplace_back(bytes);
+  sent += bytes;
+  return true;
+}
+
+std::optional<std::string> FakeSerialPort::Read() {
+  if (!IsOpen() || failed) return std::nullopt;
+  std::string bytes;
+  bytes.swap(pending);
+  return bytes;
+}
+
+void FakeSerialPort::Close() {
+  if (!IsOpen()) return;
+  openPort = 0;
+  dtr = rts = false;
+  ++closes;
+}
+
+void FakeSerialPort::Arrive(const std::string& bytes) {
+  if (!IsOpen()) return;
+  pending += bytes;
+  if (onArrival) onArrival();
+}
+
+void FakeSerialPort::Fail() {
+  failed = true;
+  if (onArrival) onArrival();
+}
+
+}  // namespace parvix::testing

@@ -1,0 +1,49 @@
+// An in-memory serial port for core tests: it records what the core opens,
+// writes and sets, and a test plays the trainer by making bytes arrive.
+#pragma once
+
+#include <set>
+#include <string>
+#include <vector>
+
+#include "base/serial_port.h"
+
+namespace parvix::testing {
+
+class FakeSerialPort : public SerialPort {
+ public:
+  // Ports that exist; a port number not here is missing.
+  std::set<int> present = {1, 2, 3, 4};
+  // Ports used by another program: opening them finds them in use.
+  std::set<int> busy;
+  // Ports that open but refuse the settings.
+  std::set<int> refusing;
+  // Writes fail from the write with this index on (0: the first); -1 never.
+  int failWriteAt = -1;
+
+  int openPort = 0;              // the port number open now, 0 when closed
+  std::vector<int> opened;       // every port number opened, in order
+  int closes = 0;
+  bool dtr = false;
+  bool rts = false;
+  std::vector<std::string> writes;  // each Write, as written
+  std::string sent;                 // all bytes written, in order
+  std::string pending;              // arrived and not read yet
+  bool failed = false;              // the open device went away
+
+  OpenResult Open(int portNumber) override;
+  bool IsOpen() const override { return openPort != 0; }
+  void SetDtr(bool on) override { if (IsOpen()) dtr = on; }
+  void SetRts(bool on) override { if (IsOpen()) rts = on; }
+  bool Write(std::string_view bytes) override;
+  std::optional<std::string> Read() override;
+  void Close() override;
+
+  // The trainer sends `bytes`: they wait in the port and the arrival handler
+  // runs, as the event loop would run it.
+  void Arrive(const std::string& bytes);
+  // The device goes away while open (a USB adapter pulled out).
+  void Fail();
+};
+
+}  // namespace parvix::testing

@@ -1,0 +1,147 @@
+// A trainer at the far end of a real pseudo-terminal pair, for tests and
+// benchmarks that run the program's own serial port code.
+//
+// `socat` joins two pseudo-terminals and names them by links in a folder:
+// the program opens one of them as its Comm port (through PARVIX_COMMn), and
+// the scripted trainer reads and writes the other, from any thread, with
+// plain POSIX calls and time limits, so a silent program never hangs a test.
+#pragma once
+
+#include <fcntl.h>
+#include <poll.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QString>
+#include <QTemporaryDir>
+#include <QThread>
+#include <chrono>
+#include <string>
+#include <string_view>
+
+namespace parvix::testing {
+
+class PtyTrainer {
+ public:
+  using Clock = std::chrono::steady_clock;
+
+  // Starts socat and opens the trainer's end; check ok() (and error()).
+  PtyTrainer() {
+    if (!folder_.isValid()) {
+      error_ = "no temporary folder";
+      return;
+    }
+    const QString socat = QStandardPaths::findExecutable("socat");
+    if (socat.isEmpty()) {
+      error_ = "socat is not installed (tools/setup.sh test installs it)";
+      return;
+    }
+    socat_.setProgram(socat);
+    socat_.setArguments({"pty,raw,echo=0,link=" + programPath(),
+                         "pty,raw,echo=0,link=" + trainerPath()});
+    socat_.start();
+    if (!socat_.waitForStarted(5000)) {
+      error_ = "socat did not start";
+      return;
+    }
+    for (int i = 0; i < 250 && !(QFileInfo::exists(programPath()) &&
+                                 QFileInfo::exists(trainerPath())); ++i) {
+      QThread::msleep(20);
+    }
+    fd_ = ::open(trainerPath().toLocal8Bit().constData(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+    if (fd_ < 0) {
+      error_ = "the trainer's end of the pseudo-terminal pair did not open";
+      return;
+    }
+    termios raw{};
+    ::tcgetattr(fd_, &raw);
+    ::cfmakeraw(&raw);
+    ::tcsetattr(fd_, TCSANOW, &raw);
+  }
+  ~PtyTrainer() {
+    if (fd_ >= 0) ::close(fd_);
+    if (socat_.state() != QProcess::NotRunning) {
+      socat_.terminate();
+      if (!socat_.waitForFinished(3000)) socat_.kill();
+      socat_.waitForFinished(1000);
+    }
+  }
+  PtyTrainer(const PtyTrainer&) = delete;
+  PtyTrainer& operator=(const PtyTrainer&) = delete;
+
+  bool ok() const { return fd_ >= 0; }
+  const std::string& error() const { return error_; }
+  // The device path the program opens.
+  QString programPath() const { return folder_.filePath("parvix"); }
+  QString trainerPath() const { return folder_.filePath("trainer"); }
+
+  // What arrives until `count` bytes are in or `timeoutMs` has passed.
+  std::string ReadBytes(size_t count, int timeoutMs) {
+    return ReadWhile([count](const std::string& got) { return got.size() < count; }, timeoutMs);
+  }
+  // What arrives until it ends with `terminator` or `timeoutMs` has passed.
+  std::string ReadUntil(std::string_view terminator, int timeoutMs) {
+    return ReadWhile(
+        [terminator](const std::string& got) {
+          return got.size() < terminator.size() ||
+                 got.compare(got.size() - terminator.size(), terminator.size(), terminator) != 0;
+        },
+        timeoutMs);
+  }
+  // Everything that arrives in `ms`.
+  std::string ReadFor(int ms) {
+    return ReadWhile([](const std::string&) { return true; }, ms);
+  }
+  // Sends `text` in pieces of `piece` bytes with `pauseMs` between them.
+  bool Send(std::string_view text, size_t piece = 4096, int pauseMs = 0) {
+    for (size_t at = 0; at < text.size(); at += piece) {
+      if (!WriteAll(text.substr(at, piece))) return false;
+      if (pauseMs > 0 && at + piece < text.size()) QThread::msleep(pauseMs);
+    }
+    return true;
+  }
+
+ private:
+  template <class More>
+  std::string ReadWhile(More more, int timeoutMs) {
+    std::string got;
+    const auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
+    while (more(got)) {
+      const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
+      if (left.count() <= 0) break;
+      pollfd p{fd_, POLLIN, 0};
+      if (::poll(&p, 1, static_cast<int>(left.count())) <= 0) continue;
+      char buffer[4096];
+      const ssize_t n = ::read(fd_, buffer, sizeof buffer);
+      if (n > 0) {
+        got.append(buffer, static_cast<size_t>(n));
+      } else {
+        QThread::msleep(5);  // the program's end is closed for now
+      }
+    }
+    return got;
+  }
+  bool WriteAll(std::string_view bytes) {
+    while (!bytes.empty()) {
+      const ssize_t n = ::write(fd_, bytes.data(), bytes.size());
+      if (n > 0) {
+        bytes.remove_prefix(static_cast<size_t>(n));
+      } else {
+        pollfd p{fd_, POLLOUT, 0};
+        if (::poll(&p, 1, 5000) <= 0) return false;
+      }
+    }
+    return true;
+  }
+
+  QTemporaryDir folder_;
+  QProcess socat_;
+  int fd_ = -1;
+  std::string error_;
+};
+
+}  // namespace parvix::testing

@@ -20,10 +20,17 @@
 #include <QTemporaryDir>
 #include <QThread>
 #include <chrono>
+#include <future>
 #include <string>
 #include <string_view>
 
 namespace parvix::testing {
+
+// Whether the trainer's side, run with std::async, has finished.
+template <class T>
+bool Ready(const std::future<T>& f) {
+  return f.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
+}
 
 class PtyTrainer {
  public:

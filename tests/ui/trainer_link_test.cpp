@@ -17,6 +17,7 @@
 namespace parvix::ui {
 
 using parvix::testing::PtyTrainer;
+using parvix::testing::Ready;
 
 namespace {
 
@@ -32,11 +33,6 @@ std::vector<std::string> SampleRecords() {
   }
   records.push_back(kEndRecord);
   return records;
-}
-
-template <class T>
-bool Ready(const std::future<T>& f) {
-  return f.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
 }
 
 }  // namespace

@@ -5,7 +5,8 @@
 // equivalents window, a data byte and a call; addresses assigned; saved,
 // closed and opened; assembled to a hex file, disassembled back and
 // assembled again to the identical file; stepped to HLT in the watch window;
-// printed to PDF.
+// printed to PDF; downloaded over a pseudo-terminal to a scripted trainer and
+// uploaded back from it.
 //
 // The legs run in order on one program; each leg checks what the user sees.
 #include <QAction>
@@ -24,13 +25,17 @@
 #include <QTest>
 #include <QTimer>
 #include <deque>
+#include <memory>
 
 #include "support/pdf_text.h"
+#include "support/pty_trainer.h"
 #include "support/shell_fixture.h"
 #include "support/table_drivers.h"
 #include "tables/instruction_keys.h"
 
 namespace parvix::ui {
+
+using parvix::testing::Ready;
 
 namespace {
 
@@ -59,9 +64,18 @@ const Line kProgram[] = {
 };
 constexpr int kLastRow = 9;
 
-// The hex file of the program, as the assembler writes it.
-const QByteArray kHexFile =
-    "\":0E8200000E03AFCD0B820DC203827681C95AE8\"\r\n\":00000001FF\"\r\n";
+// The program's hex records: its 14 bytes and the end record.
+const char* const kRecords[] = {":0E8200000E03AFCD0B820DC203827681C95AE8", ":00000001FF"};
+
+// The records joined as the hex file, the download and the trainer's
+// upload reply have them.
+std::string Joined(const char* before, const char* after) {
+  std::string text;
+  for (const char* record : kRecords) text += before + std::string(record) + after;
+  return text;
+}
+const QByteArray kHexFile = QByteArray::fromStdString(Joined("\"", "\"\r\n"));
+const std::string kDownloadStream = Joined("", "");
 
 // The control name of the instruction key with this caption.
 QString InstructionKey(std::string_view caption) {
@@ -89,6 +103,8 @@ class WholeRoadTest : public QObject, public ShellFixture {
   QStringList surprises;
   QTimer answering;
   QTemporaryDir dir;
+  // The far end of Comm1.
+  std::unique_ptr<testing::PtyTrainer> trainer;
 
   void expectBox(const QString& text, QMessageBox::StandardButton button) {
     script.push_back({text, button, {}});
@@ -219,6 +235,9 @@ class WholeRoadTest : public QObject, public ShellFixture {
   void initTestCase() {
     QVERIFY(dir.isValid());
     qputenv("PARVIX_PRINT_PDF", path("listing.pdf").toLocal8Bit());
+    trainer = std::make_unique<testing::PtyTrainer>();
+    QVERIFY2(trainer->ok(), trainer->error().c_str());
+    qputenv("PARVIX_COMM1", trainer->programPath().toLocal8Bit());
     QVERIFY(StartShell());
     window().resize(1280, 800);
     connect(&answering, &QTimer::timeout, this, [this] { answerOpenModal(); });
@@ -227,7 +246,9 @@ class WholeRoadTest : public QObject, public ShellFixture {
   void cleanupTestCase() {
     answering.stop();
     StopShell();
+    trainer.reset();
     qunsetenv("PARVIX_PRINT_PDF");
+    qunsetenv("PARVIX_COMM1");
   }
 
   void enterTheProgram() {
@@ -414,6 +435,44 @@ class WholeRoadTest : public QObject, public ShellFixture {
       QVERIFY2(equivalents.contains(text),
                qPrintable(QString("page 2 lacks \"%1\": %2").arg(text, equivalents)));
     }
+  }
+
+  void downloadToTheTrainer() {
+    auto received = std::async(std::launch::async, [this] {
+      std::string got = trainer->ReadBytes(kDownloadStream.size(), 10000);
+      return got + trainer->ReadFor(200);  // and nothing after the end record
+    });
+    expectFile("road.hex");
+    expectBox("Prepare Microprocessor Trainer for download", QMessageBox::Ok);
+    window().action("DownloadFile")->trigger();
+    QTRY_COMPARE_WITH_TIMEOUT(tips(), QString("Download completed."), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(Ready(received), 10000);
+    QCOMPARE(received.get(), kDownloadStream);
+    QVERIFY(answeredAsScripted());
+    QtSerialPort& port = shell->host.serialPort();
+    QTRY_VERIFY_WITH_TIMEOUT(!port.IsOpen() && !port.Draining(), 5000);
+  }
+
+  void uploadFromTheTrainer() {
+    // The trainer echoes the request, then sends its records a few bytes at
+    // a time, each on a line of its own.
+    auto request = std::async(std::launch::async, [this] {
+      const std::string got = trainer->ReadUntil("\r", 5000);
+      if (got == "ATV1Q0\r") {
+        trainer->Send("ATV1Q0\r\n" + Joined("", "\r\n"), 7, 3);
+      }
+      return got;
+    });
+    expectBox("Click 'OK' and upload from Microprocessor Trainer", QMessageBox::Ok);
+    expectFile("upload.hex");
+    window().action("UploadFile")->trigger();
+    QTRY_VERIFY_WITH_TIMEOUT(Ready(request), 6000);
+    QCOMPARE(request.get(), std::string("ATV1Q0\r"));
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(path("upload.hex")), 10000);
+    QCOMPARE(contents("upload.hex"), kHexFile);
+    QTRY_COMPARE(tips(), QString("Program Mode."));
+    QVERIFY(answeredAsScripted());
+    QVERIFY(!shell->host.serialPort().IsOpen());
   }
 };
 

@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -126,7 +127,8 @@ class WholeRoadTest : public QObject, public ShellFixture {
         (box != nullptr && !box->text().startsWith(script.front().text))) {
       surprises << (box != nullptr ? "message box: " + box->text()
                                    : "file dialog: " + files->windowTitle());
-      modal->close();
+      // Closed without a button: a box of Yes and No refuses to be closed.
+      static_cast<QDialog*>(modal)->done(QDialog::Rejected);
       return;
     }
     const Answer answer = script.front();
@@ -135,7 +137,7 @@ class WholeRoadTest : public QObject, public ShellFixture {
       QAbstractButton* button = box->button(answer.button);
       if (button == nullptr) {
         surprises << "no such button in: " + box->text();
-        box->close();
+        box->done(QDialog::Rejected);
       } else {
         button->click();
       }
@@ -249,6 +251,12 @@ class WholeRoadTest : public QObject, public ShellFixture {
     trainer.reset();
     qunsetenv("PARVIX_PRINT_PDF");
     qunsetenv("PARVIX_COMM1");
+  }
+
+  // A leg that failed early leaves its answers to no other leg.
+  void cleanup() {
+    script.clear();
+    surprises.clear();
   }
 
   void enterTheProgram() {

@@ -256,7 +256,6 @@ void MainWindow::BuildCentral() {
   panelArea_ = new QHBoxLayout(panels);
   panelArea_->setContentsMargins(6, 4, 6, 4);
   panelArea_->addStretch();
-  panels->setMinimumHeight(300);
   layout->addWidget(panels);
   // The print-comment line, shown beside the instruction keypad.
   layout->addWidget(BuildPrintCommentPanel(*this));
@@ -303,9 +302,16 @@ void MainWindow::BuildCentral() {
 }
 
 void MainWindow::AddPanel(QWidget* panel) {
-  panel->setParent(panelArea_->parentWidget());
+  auto* area = static_cast<QFrame*>(panelArea_->parentWidget());
+  panel->setParent(area);
   panelArea_->insertWidget(panelArea_->count() - 1, panel, 0, Qt::AlignTop);
   binder_.Invalidate();
+  // The panel area is as tall as its tallest panel, whichever one shows, so
+  // the program table keeps its height and the rest of the window.
+  const QMargins margins = panelArea_->contentsMargins();
+  const int height = panel->sizeHint().height() + margins.top() + margins.bottom() +
+                     2 * area->frameWidth();
+  area->setMinimumHeight(std::max(area->minimumHeight(), height));
 }
 
 // ---- Events and rendering -------------------------------------------------------------

@@ -8,9 +8,11 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTableView>
 #include <QTest>
 
 #include "support/shell_fixture.h"
@@ -40,6 +42,18 @@ class ScreenTourTest : public QObject, public ShellFixture {
       if (InstructionKeys()[i].caption == caption) return click(Q(IndexedName("INST", i)));
     }
     QFAIL(caption);
+  }
+  // A real click on a cell of the program table, scrolled into view first.
+  void clickCell(int row, int col) {
+    QTableView* table = window().table();
+    const QModelIndex index = table->model()->index(row, col);
+    table->scrollTo(index);
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, table->visualRect(index).center());
+  }
+  // Esc, the common cancel; the main window is active again after a box.
+  void esc() {
+    QApplication::setActiveWindow(&window());
+    QTest::keyClick(&window(), Qt::Key_Escape);
   }
   void reg(int code) { click(Q(IndexedName("REG", code))); }
   // A name in an operand panel: a new one typed, or an existing one picked.
@@ -89,6 +103,7 @@ class ScreenTourTest : public QObject, public ShellFixture {
     key("DCR"); reg(7);
     key("JNZ"); label("waitloop");
     key("OUT"); variable("ledport01");
+    key("SHLD"); label("keyboardbuffer");
     key("HLT");
     origin("8100");
     key("LXI"); reg(4); label("message01");
@@ -116,62 +131,91 @@ class ScreenTourTest : public QObject, public ShellFixture {
   void cleanup() { StopShell(); }
 
   void tour() {
+    snap(&shell->startupWindow, "tour-00-startup");
     snapWindow("tour-01-new-program");
     key("LXI");
     snapWindow("tour-02-register-keypad");
     reg(8);
     QTest::keyClicks(find<QLineEdit>("LabelText"), "stacktop");
     snapWindow("tour-03-label-panel");
-    QTest::keyClick(&window(), Qt::Key_Escape);
+    esc();
     key("MVI");
     reg(7);
     QTest::keyClicks(find<QLineEdit>("XXText"), "maxcount");
     snapWindow("tour-04-variable-panel");
-    QTest::keyClick(&window(), Qt::Key_Escape);
+    esc();
     window().action("NewOrigin")->trigger();
     hexDigits("NUM", "8100");
     snapWindow("tour-05-number-keypad");
-    QTest::keyClick(&window(), Qt::Key_Escape);
+    esc();
     window().action("EntryMode")->trigger();
     hexDigits("DataNum", "4C");
     snapWindow("tour-06-data-keypad");
-    QTest::keyClick(&window(), Qt::Key_Escape);
+    esc();
     window().action("EntryMode")->trigger();
 
     buildProgram();
     snapWindow("tour-07-program");
+    for (const char* menu : {"FileMenu", "EditMenu", "ToolsMenu", "OptionsMenu", "PrintOptions"}) {
+      auto* popup = find<QMenu>(menu);
+      popup->popup(window().mapToGlobal(QPoint(20, 20)));
+      QVERIFY(QTest::qWaitForWindowExposed(popup));
+      snap(popup, QString("tour-07-menu-") + menu);
+      popup->hide();
+    }
 
     // Placing labels: waitloop goes on the LDA row.
     window().action("PlaceLabelTool")->trigger();
     snapWindow("tour-08-place-panel");
-    QTest::keyClick(&window(), Qt::Key_Escape);
+    click("ExistingPlaceOption");
+    emit find<QComboBox>("PlaceCombo")->activated(find<QComboBox>("PlaceCombo")->findText("waitloop"));
+    window().Run([] {});
+    clickCell(5, kLabelColumn);
+    snapWindow("tour-08b-place-row-picked");
+    click("PlaceAcceptButton");
+    click("PlaceDoneButton");
 
     window().action("CommentsTool")->trigger();
     snapWindow("tour-09-comment-tool");
-    window().Run([this] { m().Table1_Click(5, kCommentColumn); });
+    clickCell(3, kCommentColumn);
+    QTest::keyClicks(find<QLineEdit>("CommentsTxt"), " Counts down");
     snapWindow("tour-10-comment-picked");
-    QTest::keyClick(&window(), Qt::Key_Escape);
+    esc();
 
     window().action("FindLabel")->trigger();
+    emit find<QComboBox>("FindCombo")->activated(find<QComboBox>("FindCombo")->findText("counter01"));
+    window().Run([] {});
+    snapNextBox("tour-10b-find-count", QMessageBox::Ok);
+    click("FindButton");
+    snapWindow("tour-10c-found");
+    click("FindDoneButton");
+    window().action("FindLabel")->trigger();
     snapWindow("tour-11-find-label");
-    QTest::keyClick(&window(), Qt::Key_Escape);
+    esc();
     window().action("FindVariable")->trigger();
     snapWindow("tour-12-find-variable");
-    QTest::keyClick(&window(), Qt::Key_Escape);
+    esc();
     window().action("ReplaceLabel")->trigger();
     snapWindow("tour-13-replace-label");
-    QTest::keyClick(&window(), Qt::Key_Escape);
+    esc();
     window().action("ReplaceVariable")->trigger();
     snapWindow("tour-14-replace-variable");
-    QTest::keyClick(&window(), Qt::Key_Escape);
+    esc();
     window().action("DeleteLabels")->trigger();
     snapWindow("tour-15-delete-labels");
-    QTest::keyClick(&window(), Qt::Key_Escape);
+    esc();
 
     window().action("EqtOption")->trigger();
     auto* eqt = window().findChild<QDialog*>("RenumberDialog");
     QVERIFY(eqt != nullptr && eqt->isVisible());
     snap(eqt, "tour-16-equivalents");
+    {
+      auto* labels = eqt->findChild<QTableView*>("LabelTable");
+      QTest::mouseClick(labels->viewport(), Qt::LeftButton, {},
+                        labels->visualRect(labels->model()->index(0, 0)).center());
+      for (int digit : {9, 0, 0, 0}) QTest::mouseClick(eqt->findChild<QPushButton*>(Q(IndexedName("NUM", digit))), Qt::LeftButton);
+      snap(eqt, "tour-16a-equivalents-keyed");
+    }
     QTest::mouseClick(eqt->findChild<QRadioButton*>("VariablesOption"), Qt::LeftButton);
     snap(eqt, "tour-16b-equivalents-variables");
     eqt->reject();

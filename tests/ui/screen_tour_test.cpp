@@ -246,13 +246,23 @@ class ScreenTourTest : public QObject, public ShellFixture {
     ChooseNextFile(hex);
     window().action("DisassembleFile")->trigger();
     QTest::qWait(300);
-    auto* dis = window().findChild<QDialog*>("DataDialog");
-    if (dis != nullptr && dis->isVisible()) {
-      snap(dis, "tour-20-disassembly");
-      QTest::mouseClick(dis->findChild<QRadioButton*>("DataType(1)"), Qt::LeftButton);
-      snap(dis, "tour-20b-disassembly-mnemonic");
-      QTest::keyClick(dis, Qt::Key_Escape);
-    }
+    DisassemblyDialog* dis = &shell->disassemblyDialog;
+    QVERIFY(dis->isVisible());
+    snap(dis, "tour-20-disassembly");
+    // The instructions marked as mnemonics, the message as data bytes.
+    QTest::mouseClick(dis->findChild<QRadioButton*>("DataType(1)"), Qt::LeftButton);
+    dis->run([dis] {
+      dis->model().DataTable_MouseDown(1);
+      dis->model().DataTable_MouseUp(34);
+    });
+    QTest::mouseClick(dis->findChild<QRadioButton*>("DataType(0)"), Qt::LeftButton);
+    dis->run([dis] {
+      dis->model().DataTable_MouseDown(35);
+      dis->model().DataTable_MouseUp(40);
+    });
+    dis->table()->scrollToBottom();
+    snap(dis, "tour-20b-disassembly-marked");
+    QTest::keyClick(dis, Qt::Key_Escape);
     QApplication::processEvents();
     // The trainer link with no trainer on the port.
     qputenv("PARVIX_COMM1", QFile::encodeName(dir + "/no-such-port"));

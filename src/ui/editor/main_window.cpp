@@ -6,6 +6,7 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QKeySequence>
 #include <QLabel>
 #include <QMenuBar>
@@ -374,6 +375,23 @@ void MainWindow::Render() {
   if (model_.CursorRow != shownCursorRow_) {
     shownCursorRow_ = model_.CursorRow;
     table_->scrollTo(tableModel_->index(model_.CursorRow, kMnemonicColumn));
+  }
+  RenderChosenRows();
+}
+
+void MainWindow::RenderChosenRows() {
+  // The rows a drag chose for Copy, Cut and Delete show highlighted in the
+  // Mnemonic column, as the grid shows its selection; a single row (the
+  // cursor row, after any click) has its own mark.
+  const int start = model_.SelectionStartRow, end = model_.SelectionEndRow;
+  QItemSelection wanted;
+  if (start < end && end < tableModel_->rowCount()) {
+    wanted.select(tableModel_->index(start, kMnemonicColumn),
+                  tableModel_->index(end, kMnemonicColumn));
+  }
+  QItemSelectionModel* selection = table_->selectionModel();
+  if (selection->selection() != wanted) {
+    selection->select(wanted, QItemSelectionModel::ClearAndSelect);
   }
 }
 

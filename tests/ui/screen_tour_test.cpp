@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableView>
@@ -162,6 +163,25 @@ class ScreenTourTest : public QObject, public ShellFixture {
       QVERIFY(QTest::qWaitForWindowExposed(popup));
       snap(popup, QString("tour-07-menu-") + menu);
       popup->hide();
+    }
+
+    // A drag over the Mnemonic cells of four rows chooses them for Copy.
+    {
+      QTableView* table = window().table();
+      table->scrollToTop();
+      QWidget* viewport = table->viewport();
+      const auto at = [table](int row) {
+        return table->visualRect(table->model()->index(row, kMnemonicColumn)).center();
+      };
+      QTest::mousePress(viewport, Qt::LeftButton, {}, at(2));
+      for (int row = 2; row <= 5; ++row) {
+        QMouseEvent move(QEvent::MouseMove, at(row), viewport->mapToGlobal(at(row)), Qt::NoButton,
+                         Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(viewport, &move);
+      }
+      QTest::mouseRelease(viewport, Qt::LeftButton, {}, at(5));
+      snapWindow("tour-07b-rows-chosen");
+      clickCell(1, kMnemonicColumn);
     }
 
     // Placing labels: waitloop goes on the LDA row.

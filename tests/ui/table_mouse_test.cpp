@@ -78,6 +78,10 @@ class TableMouseUiTest : public QObject, public ShellFixture {
                                                                                : QList<int>{-1};
     };
     QCOMPARE(chosen(), (QList<int>{3, 4, 5, 6, 7}));
+    // A tool's marks are not hidden under it.
+    window().action("CommentsTool")->trigger();
+    QCOMPARE(chosen(), QList<int>{});
+    QTest::keyClick(&window(), Qt::Key_Escape);
     // A click moves the cursor and chooses no rows any more.
     QTest::mouseClick(viewport, Qt::LeftButton, {}, centre(8, kMnemonicColumn));
     QCOMPARE(chosen(), QList<int>{});

@@ -382,10 +382,11 @@ void MainWindow::Render() {
 void MainWindow::RenderChosenRows() {
   // The rows a drag chose for Copy, Cut and Delete show highlighted in the
   // Mnemonic column, as the grid shows its selection; a single row (the
-  // cursor row, after any click) has its own mark.
+  // cursor row, after any click) has its own mark. A tool started after
+  // the drag paints its own marks there, so the choice shows only when idle.
   const int start = model_.SelectionStartRow, end = model_.SelectionEndRow;
   QItemSelection wanted;
-  if (start < end && end < tableModel_->rowCount()) {
+  if (IsIdle(model_.EntryState) && start < end && end < tableModel_->rowCount()) {
     wanted.select(tableModel_->index(start, kMnemonicColumn),
                   tableModel_->index(end, kMnemonicColumn));
   }

@@ -223,7 +223,12 @@ class ScreenTourTest : public QObject, public ShellFixture {
     esc();
     window().action("DeleteLabels")->trigger();
     snapWindow("tour-15-delete-labels");
+    clickCell(5, kLabelColumn);
+    snapWindow("tour-15c-label-deleted");
     esc();
+    snapNextBox("tour-15d-trash-unused", QMessageBox::Ok);
+    window().action("DeleteUnusedLabels")->trigger();
+    QApplication::processEvents();
 
     window().action("EqtOption")->trigger();
     auto* eqt = window().findChild<QDialog*>("RenumberDialog");
@@ -304,7 +309,16 @@ class ScreenTourTest : public QObject, public ShellFixture {
     window().action("SimulationView")->trigger();
     QTest::qWait(500);
     auto* watch = window().findChild<QWidget*>("WatchWindowDialog");
-    if (watch != nullptr && watch->isVisible()) snap(watch, "tour-24-watch");
+    QVERIFY(watch != nullptr && watch->isVisible());
+    snap(watch, "tour-24-watch");
+    // The program from 8000, three steps on.
+    for (const char* name : {"NUM(8)", "NUM(0)", "NUM(0)", "NUM(0)", "AcceptButton", "ExecuteButton",
+                             "ExecuteButton", "ExecuteButton"}) {
+      auto* button = watch->findChild<QPushButton*>(name);
+      QVERIFY2(button != nullptr, name);
+      QTest::mouseClick(button, Qt::LeftButton);
+    }
+    snap(watch, "tour-24b-watch-stepped");
     snapWindow("tour-25-end");
   }
 };

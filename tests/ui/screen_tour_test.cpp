@@ -15,6 +15,7 @@
 #include <QRadioButton>
 #include <QTableView>
 #include <QTest>
+#include <QTimer>
 
 #include "support/shell_fixture.h"
 #include "tables/instruction_keys.h"
@@ -92,6 +93,31 @@ class ScreenTourTest : public QObject, public ShellFixture {
       if (then) then();
       box->button(button)->click();
     });
+  }
+
+  // Runs a command and snaps every message box it shows, answering each
+  // with OK, else No; a file dialog is cancelled.
+  void snapBoxesOf(const char* action, const QString& shot) {
+    int count = 0;
+    QTimer poll;
+    poll.setInterval(20);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+      QWidget* modal = QApplication::activeModalWidget();
+      if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+        box->grab().save(QString("%1/%2-%3.png").arg(dir, shot).arg(++count));
+        QAbstractButton* answer = box->button(QMessageBox::Ok);
+        if (answer == nullptr) answer = box->button(QMessageBox::No);
+        answer->click();
+      } else if (auto* dialog = qobject_cast<QDialog*>(modal); dialog != nullptr &&
+                 dialog->inherits("QFileDialog")) {
+        dialog->reject();
+      }
+    });
+    poll.start();
+    window().action(action)->trigger();
+    QTest::qWait(300);
+    poll.stop();
+    snapWindow(shot + "-after");
   }
 
   // The program: three blocks, long label and variable names, data bytes.
@@ -304,6 +330,10 @@ class ScreenTourTest : public QObject, public ShellFixture {
     window().action("UploadFile")->trigger();
     QTest::qWait(300);
     snapWindow("tour-23c-after-upload");
+
+    snapBoxesOf("AssembleFile", "tour-23e-assemble");
+    snapBoxesOf("PrintFile", "tour-23f-print");
+    snapBoxesOf("AssignAddress", "tour-23g-assign");
 
     snapNextBox("tour-23d-simulation-box", QMessageBox::Ok);
     window().action("SimulationView")->trigger();

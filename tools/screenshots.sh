@@ -11,3 +11,13 @@ export PARVIX_SCREENSHOT_DIR
 for test in ui_table_layout_test ui_watch_window_test; do
   xvfb-run -a -s "-screen 0 1400x1000x24 -dpi 96" env QT_QPA_PLATFORM=xcb "build/tests/$test" screenshot
 done
+
+# A tour of every window and panel on a program built on the keypads, into
+# build/tour/ (PARVIX_TOUR_DIR); the equivalents window and the disassembly
+# dialog from it also go beside the other pictures.
+tour="${PARVIX_TOUR_DIR:-build/tour}"
+mkdir -p "$tour"
+PARVIX_SCREENSHOT_DIR="$(cd "$tour" && pwd)" xvfb-run -a -s "-screen 0 1400x1000x24 -dpi 96" \
+  env QT_QPA_PLATFORM=xcb build/tests/ui_screen_tour_test
+cp "$tour/tour-16a-equivalents-keyed.png" "$out/equivalents-window.png"
+cp "$tour/tour-20b-disassembly-marked.png" "$out/disassembly-dialog.png"

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "hextools/hex_records.h"
@@ -101,6 +102,24 @@ class DisassemblyDialogTest : public QObject, public ShellFixture {
     QCOMPARE(cell(2, 3), QString("C3   00   80"));
     QCOMPARE(cell(4, 2), QString("DFB"));
     QCOMPARE(cell(4, 1), QString("8006"));
+  }
+
+  void theMenuCommandShowsTheChosenFilesBytesAtOnce() {
+    QTest::keyClick(&dialog(), Qt::Key_Escape);  // the one opened by hand
+    QTemporaryDir dir;
+    QFile file(dir.filePath("count.hex"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(":03800000C300803A\n:00000001FF\n");
+    file.close();
+    ChooseNextFile(file.fileName());
+    window().action("DisassembleFile")->trigger();
+    // Nothing else happens before the user looks: the dialog shows the file.
+    QVERIFY(dialog().isVisible());
+    QCOMPARE(dialog().windowTitle(), QString("Disassemble Dialog - count.hex"));
+    QCOMPARE(dialog().table()->model()->rowCount(), 3);
+    QCOMPARE(dialog().table()->model()->index(2, 0).data().toString(), QString("8002"));
+    QCOMPARE(widget<QLabel>("DataTypeLabel")->text(), QString("Unwanted"));
+    QVERIFY(widget<QRadioButton>("DataType(2)")->isChecked());
   }
 
   void escapeCancels() {

@@ -9,9 +9,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
 #include <QTableView>
 #include <QTest>
 
+#include "support/cell_fit.h"
 #include "support/shell_fixture.h"
 #include "support/table_drivers.h"
 
@@ -111,6 +113,23 @@ class EditingWidgetTest : public QObject, public ShellFixture {
     QVERIFY(find<QWidget>("InstructionBox")->isVisible());
     QCOMPARE(cell(2, kCommentColumn), QString("back up  go"));
     QCOMPARE(background(2, kCommentColumn), QColor(Qt::white));
+  }
+
+  void aCommentTheTableShowsWholeFitsTheCommentBox() {
+    smallProgram();
+    const QString comment =
+        "Load Accumulator with content from address pointed by 'keyboardbuffer01', the "
+        "count of keys.";
+    window().Run([&] { m().Table1.SetText(2, kCommentColumn, S(comment)); });
+    QVERIFY(ShowsWhole(window().table(), window().table()->model()->index(2, kCommentColumn)));
+    QTest::keyClick(&window(), Qt::Key_F4);
+    clickCell(2, kCommentColumn);
+    auto* text = find<QLineEdit>("CommentsTxt");
+    QCOMPARE(text->text(), comment);
+    // The box's room for text: less its frame and text margins on each side.
+    const int room = text->width() - 2 * (text->style()->pixelMetric(QStyle::PM_DefaultFrameWidth) + 2);
+    QVERIFY2(text->fontMetrics().horizontalAdvance(comment) <= room,
+             qPrintable(QString("%1 > %2").arg(text->fontMetrics().horizontalAdvance(comment)).arg(room)));
   }
 
   void labelReplacedInPickedCells() {

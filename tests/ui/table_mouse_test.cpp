@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QTableView>
 #include <QTest>
+#include <algorithm>
 
 #include "support/shell_fixture.h"
 #include "ui/symbols/equivalents_window.h"
@@ -66,6 +67,24 @@ class TableMouseUiTest : public QObject, public ShellFixture {
     QCOMPARE(m().SelectionStartRow, 3);
     QCOMPARE(m().SelectionEndRow, 7);
     QCOMPARE(m().CursorRow, 1);
+    // The chosen rows show as chosen, in the column dragged over.
+    auto chosen = [this] {
+      QList<int> rows;
+      for (const QModelIndex& index : table()->selectionModel()->selectedIndexes()) {
+        if (index.column() == kMnemonicColumn) rows << index.row();
+      }
+      std::sort(rows.begin(), rows.end());
+      return rows.size() == table()->selectionModel()->selectedIndexes().size() ? rows
+                                                                               : QList<int>{-1};
+    };
+    QCOMPARE(chosen(), (QList<int>{3, 4, 5, 6, 7}));
+    // A tool's marks are not hidden under it.
+    window().action("CommentsTool")->trigger();
+    QCOMPARE(chosen(), QList<int>{});
+    QTest::keyClick(&window(), Qt::Key_Escape);
+    // A click moves the cursor and chooses no rows any more.
+    QTest::mouseClick(viewport, Qt::LeftButton, {}, centre(8, kMnemonicColumn));
+    QCOMPARE(chosen(), QList<int>{});
   }
 
   void opcodeClickReopensAndEscRestores() {

@@ -2,8 +2,10 @@
 
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTableView>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -21,7 +23,17 @@ QWidget* BuildCommentPanel(MainWindow& window) {
   auto* layout = new QVBoxLayout(box);
   auto* text = new QLineEdit(box);
   text->setObjectName("CommentsTxt");
-  text->setMinimumWidth(520);
+  // As wide as the Comment column, so a comment the table shows whole
+  // shows whole while it is edited.
+  QHeaderView* columns = window.table()->horizontalHeader();
+  auto fitColumn = [text, columns] {
+    text->setMinimumWidth(std::max(520, columns->sectionSize(kCommentColumn)));
+  };
+  fitColumn();
+  QObject::connect(columns, &QHeaderView::sectionResized, box,
+                   [fitColumn](int section) {
+                     if (section == kCommentColumn) fitColumn();
+                   });
   layout->addWidget(text);
   auto* buttons = new QHBoxLayout;
   auto button = [box, buttons](const char* name) {

@@ -6,6 +6,7 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QKeySequence>
 #include <QLabel>
 #include <QMenuBar>
@@ -256,7 +257,6 @@ void MainWindow::BuildCentral() {
   panelArea_ = new QHBoxLayout(panels);
   panelArea_->setContentsMargins(6, 4, 6, 4);
   panelArea_->addStretch();
-  panels->setMinimumHeight(300);
   layout->addWidget(panels);
   // The print-comment line, shown beside the instruction keypad.
   layout->addWidget(BuildPrintCommentPanel(*this));
@@ -303,9 +303,16 @@ void MainWindow::BuildCentral() {
 }
 
 void MainWindow::AddPanel(QWidget* panel) {
-  panel->setParent(panelArea_->parentWidget());
+  auto* area = static_cast<QFrame*>(panelArea_->parentWidget());
+  panel->setParent(area);
   panelArea_->insertWidget(panelArea_->count() - 1, panel, 0, Qt::AlignTop);
   binder_.Invalidate();
+  // The panel area is as tall as its tallest panel, whichever one shows, so
+  // the program table keeps its height and the rest of the window.
+  const QMargins margins = panelArea_->contentsMargins();
+  const int height = panel->sizeHint().height() + margins.top() + margins.bottom() +
+                     2 * area->frameWidth();
+  area->setMinimumHeight(std::max(area->minimumHeight(), height));
 }
 
 // ---- Events and rendering -------------------------------------------------------------
@@ -368,6 +375,24 @@ void MainWindow::Render() {
   if (model_.CursorRow != shownCursorRow_) {
     shownCursorRow_ = model_.CursorRow;
     table_->scrollTo(tableModel_->index(model_.CursorRow, kMnemonicColumn));
+  }
+  RenderChosenRows();
+}
+
+void MainWindow::RenderChosenRows() {
+  // The rows a drag chose for Copy, Cut and Delete show highlighted in the
+  // Mnemonic column, as the grid shows its selection; a single row (the
+  // cursor row, after any click) has its own mark. A tool started after
+  // the drag paints its own marks there, so the choice shows only when idle.
+  const int start = model_.SelectionStartRow, end = model_.SelectionEndRow;
+  QItemSelection wanted;
+  if (IsIdle(model_.EntryState) && start < end && end < tableModel_->rowCount()) {
+    wanted.select(tableModel_->index(start, kMnemonicColumn),
+                  tableModel_->index(end, kMnemonicColumn));
+  }
+  QItemSelectionModel* selection = table_->selectionModel();
+  if (selection->selection() != wanted) {
+    selection->select(wanted, QItemSelectionModel::ClearAndSelect);
   }
 }
 

@@ -53,6 +53,7 @@ class MainWindow : public QMainWindow {
   void WireCommands();
   void PressDefaultButton();
   void RenderMenus();
+  void RenderChosenRows();
 
   ProgrammingPanel& model_;
   ControlBinder binder_{this};

@@ -180,6 +180,11 @@ void DisassemblyDialog::closeEvent(QCloseEvent* event) {
   if (model_.loaded) reject();
 }
 
+void DisassemblyDialog::showEvent(QShowEvent* event) {
+  refresh();
+  QDialog::showEvent(event);
+}
+
 bool DisassemblyDialog::eventFilter(QObject* watched, QEvent* event) {
   if (watched == table_->viewport() && (event->type() == QEvent::MouseButtonPress ||
                                         event->type() == QEvent::MouseButtonRelease)) {

@@ -59,6 +59,8 @@ class DisassemblyDialog : public QDialog {
   // Esc and the close box are Cancel; while the build runs they do nothing.
   void reject() override;
   void closeEvent(QCloseEvent* event) override;
+  // The command that opens the dialog has just loaded the model: show it.
+  void showEvent(QShowEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:

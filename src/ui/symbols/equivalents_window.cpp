@@ -8,10 +8,13 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
 #include <QTableView>
 #include <QVBoxLayout>
 
 #include "base/hex_text.h"
+#include "ui/base/cell_tips.h"
+#include "ui/base/column_widths.h"
 #include "ui/base/event_filters.h"
 #include "ui/editor/main_window.h"
 
@@ -123,13 +126,29 @@ QTableView* EquivalentsWindow::buildTable(Grid& grid, const char* name, bool lab
   view->verticalHeader()->hide();
   view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   view->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
-  view->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-  view->horizontalHeader()->setHighlightSections(false);
+  // The values keep the room of their heading; the names take the rest,
+  // room for names twice as long as the program table's Label column shows.
+  QHeaderView* header = view->horizontalHeader();
+  header->setHighlightSections(false);
+  header->setSectionResizeMode(QHeaderView::Fixed);
+  header->setSectionResizeMode(0, QHeaderView::Stretch);
+  const QFontMetrics& metrics = fontMetrics();
+  const int valueWidth =
+      std::max(header->fontMetrics().horizontalAdvance("Current") +
+                   2 * style()->pixelMetric(QStyle::PM_HeaderMargin),
+               metrics.horizontalAdvance(WidestColumnText(ColumnText::Address, metrics))) +
+      CellTextPadding();
+  for (int col = 1; col < 3; ++col) header->resizeSection(col, valueWidth);
+  const int nameWidth =
+      2 * metrics.horizontalAdvance(WidestColumnText(ColumnText::Name, metrics)) + CellTextPadding();
+  new CutCellTips(view);  // a name still cut off shows whole on hover
   view->setSelectionBehavior(QAbstractItemView::SelectRows);
   view->setSelectionMode(QAbstractItemView::SingleSelection);
   view->setEditTriggers(QAbstractItemView::NoEditTriggers);
   view->setWordWrap(false);
-  view->setMinimumSize(fontMetrics().horizontalAdvance("Current") * 6, 360);
+  view->setMinimumSize(nameWidth + 2 * valueWidth + 2 * view->frameWidth() +
+                           style()->pixelMetric(QStyle::PM_ScrollBarExtent),
+                       360);
   connect(view, &QTableView::clicked, this, [this, labels](const QModelIndex& index) {
     // View row r is the grid's row r + 1, below the headings.
     run([this, labels, row = index.row() + 1, col = index.column()] {

@@ -37,6 +37,9 @@ OperandWidgets BuildOperandPanel(const QString& boxName, const QString& title,
   w.box = new QGroupBox(title);
   w.box->setObjectName(boxName);
   w.box->setVisible(false);
+  // As wide as its widgets need: the name boxes would stretch it across
+  // the panel area otherwise.
+  w.box->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred);
   auto* layout = new QVBoxLayout(w.box);
   auto* grid = new QGridLayout;
   w.existing = new QRadioButton(w.box);
@@ -146,6 +149,7 @@ QWidget* BuildFindPanel(MainWindow& window) {
   auto* box = new QGroupBox;
   box->setObjectName("FindBox");
   box->setVisible(false);
+  box->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred);
   auto* layout = new QVBoxLayout(box);
   auto* row = new QHBoxLayout;
   auto* caption = new QLabel(box);

@@ -19,6 +19,8 @@ QWidget* BuildPlacePanel(MainWindow& window) {
   auto* box = new QGroupBox("Place Labels");
   box->setObjectName("PlaceBox");
   box->setVisible(false);
+  // As wide as its widgets need, like the operand panels.
+  box->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred);
   auto* layout = new QVBoxLayout(box);
 
   // Which option is selected is the model's: the buttons are not exclusive.

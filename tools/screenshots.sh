@@ -4,6 +4,10 @@
 # Usage: tools/screenshots.sh [folder]   (default docs/; needs a built build/)
 set -eu
 cd "$(dirname "$0")/.."
+# Xvfb is the only thing the pictures need beyond the build.
+if ! command -v xvfb-run >/dev/null 2>&1; then
+  apt-get update && DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends xvfb xauth
+fi
 out="${1:-docs}"
 mkdir -p "$out"
 PARVIX_SCREENSHOT_DIR="$(cd "$out" && pwd)"

@@ -318,6 +318,26 @@ TEST_F(DisassemblyTest, ACallOutsideTheProgramKeepsAnUnplacedLabel) {
   EXPECT_EQ(Cell(1, kOpcodeColumn), "CD   05   00");
 }
 
+TEST_F(DisassemblyTest, TheCursorComesToTheNewProgramFromBelowItsEnd) {
+  // The old program is longer than the new one, with the cursor far down it.
+  for (int r = 1; r <= 45; ++r) SetRow(r, "NOP", "00");
+  w.NextLine(46);
+  Load({{0x8000, {0x31, 0xFF, 0x80, 0x00}}});
+  MarkAll(kMnemonic);
+  Build();
+  ASSERT_EQ(w.Table1.Rows(), 13);
+  EXPECT_EQ(w.CursorRow, 1);
+  EXPECT_EQ(w.SelectionStartRow, 1);
+  EXPECT_EQ(w.SelectionEndRow, 1);
+  // The next key writes its line into the new program, over the row the
+  // cursor marks (the table is in Overwrite mode).
+  int hlt = 0;
+  while (w.Instructions.INST[hlt].text != "HLT") ++hlt;
+  w.Instructions.INST_Click(hlt);
+  EXPECT_EQ(Cell(1, kMnemonicColumn), "HLT");
+  EXPECT_EQ(w.CursorRow, 2);
+}
+
 // ---- Round trip ---------------------------------------------------------------------------
 
 // A program line: its address, its code text, and whether it is a data line.

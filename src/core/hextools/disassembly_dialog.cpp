@@ -158,6 +158,9 @@ void DataDialog::CopyOpcodes() {
     w_.Table1.SetText(origin.row, kLabelColumn, "Origin");
     w_.ColorOrigin(origin.row);
   }
+  // The old program's cursor row may lie past the end of the new table:
+  // the cursor goes to the first program row, as with an opened file.
+  w_.NextLine(1);
   w_.host.SetPointer(Pointer::Default);
 }
 

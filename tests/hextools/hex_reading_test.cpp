@@ -58,9 +58,13 @@ TEST_F(HexReadingTest, ChecksumErrorsEndEachCommandItsOwnWay) {
 }
 
 TEST_F(HexReadingTest, UnreadableFilesAreReportedByName) {
-  // A missing file, and a file that ends before its end record.
+  // A missing file, a file that ends before its end record, and a file far
+  // larger than any program of the 64 KiB address space (its records repeat).
   WriteBytes("cut.hex", QuotedLines({":038000003E0576C4"}));
-  for (const char* name : {"gone.hex", "cut.hex"}) {
+  std::string huge;
+  while (huge.size() <= kMaxHexFileBytes) huge += ":038000003E0576C4\n";
+  WriteBytes("huge.hex", huge + ":00000001FF\n");
+  for (const char* name : {"gone.hex", "cut.hex", "huge.hex"}) {
     Choose(name);
     w.Hex.DownloadFile_Click();
     EXPECT_EQ(host.LastBox(), "Unable to open " + std::string(name) + ".");

@@ -81,7 +81,7 @@ HexTools::LoadOutcome HexTools::LoadHex() {
   HexList.clear();
 
   HexReadResult read;
-  if (std::optional<std::string> bytes = ReadFileBytes(HexFilePath)) {
+  if (std::optional<std::string> bytes = ReadFileBytes(HexFilePath, kMaxHexFileBytes)) {
     read = ReadHexFileText(*bytes);
   }
   HexList = std::move(read.records);

@@ -6,6 +6,7 @@
 // the window, the file dialogs and the files.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,11 @@ class ProgrammingPanel;
 inline const std::string kHexFileFilter = "Hex Files(*.hex)|*.hex";
 // Overwrite prompt, hide read-only, path and file must exist.
 inline constexpr int kHexDialogFlags = 0x1806;
+// The largest hex file Disassemble and Download read. A file of the whole
+// 64 KiB address space is under 200 KiB; a bigger one cannot be a program for
+// the trainer, and its bytes would fill the disassembly dialog's table with
+// millions of rows.
+inline constexpr std::size_t kMaxHexFileBytes = 1u << 20;
 
 class HexTools {
  public:

@@ -22,6 +22,6 @@ done
 tour="${PARVIX_TOUR_DIR:-build/tour}"
 mkdir -p "$tour"
 PARVIX_SCREENSHOT_DIR="$(cd "$tour" && pwd)" xvfb-run -a -s "-screen 0 1400x1000x24 -dpi 96" \
-  env QT_QPA_PLATFORM=xcb build/tests/ui_screen_tour_test
+  env QT_QPA_PLATFORM=xcb build/tests/parvix_screen_tour
 cp "$tour/tour-16a-equivalents-keyed.png" "$out/equivalents-window.png"
 cp "$tour/tour-20b-disassembly-marked.png" "$out/disassembly-dialog.png"

@@ -12,6 +12,12 @@
 
 namespace parvix::ui {
 
+QPushButton* NamedButton(QWidget* parent, const QString& name) {
+  auto* button = new QPushButton(parent);
+  button->setObjectName(name);
+  return button;
+}
+
 QColor ToQColor(Color color) {
   if (color == kButtonFace) return QPalette().color(QPalette::Button);
   return QColor(static_cast<int>(color & 0xFF), static_cast<int>((color >> 8) & 0xFF),

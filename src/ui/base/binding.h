@@ -12,6 +12,8 @@
 
 #include "base/controls.h"
 
+class QPushButton;
+
 namespace parvix::ui {
 
 // A colour number of the core (&HBBGGRR) as a screen colour; the system's
@@ -22,6 +24,9 @@ inline QString Q(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 inline std::string S(const QString& text) { return text.toStdString(); }
+
+// A push button named after its control, so that the binder finds it.
+QPushButton* NamedButton(QWidget* parent, const QString& name);
 
 // Applies one control's state to its widget, touching only what differs.
 void ApplyControl(QWidget* widget, const Control& control);

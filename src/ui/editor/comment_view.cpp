@@ -37,8 +37,7 @@ QWidget* BuildCommentPanel(MainWindow& window) {
   layout->addWidget(text);
   auto* buttons = new QHBoxLayout;
   auto button = [box, buttons](const char* name) {
-    auto* b = new QPushButton(box);
-    b->setObjectName(name);
+    QPushButton* b = NamedButton(box, name);
     buttons->addWidget(b);
     return b;
   };

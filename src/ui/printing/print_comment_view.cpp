@@ -29,8 +29,7 @@ QWidget* BuildPrintCommentPanel(MainWindow& window) {
   text->setMinimumWidth(240);
   layout->addWidget(text, 1);
   auto button = [box, layout](const char* name) {
-    auto* b = new QPushButton(box);
-    b->setObjectName(name);
+    QPushButton* b = NamedButton(box, name);
     layout->addWidget(b);
     return b;
   };

@@ -67,11 +67,6 @@ OperandWidgets BuildOperandPanel(const QString& boxName, const QString& title,
   return w;
 }
 
-QPushButton* Button(QWidget* parent, const QString& name) {
-  auto* button = new QPushButton(parent);
-  button->setObjectName(name);
-  return button;
-}
 
 }  // namespace
 
@@ -80,7 +75,7 @@ QWidget* BuildLabelPanel(MainWindow& window) {
   LabelPanel& p = m.Labels;
   OperandWidgets w = BuildOperandPanel("LabelBox", "Label", "ExistingLabelOption", "LabelCombo",
                                        "NewLabelOption", "LabelText");
-  QPushButton* accept = Button(w.box, "LabelAcceptButton");
+  QPushButton* accept = NamedButton(w.box, "LabelAcceptButton");
   w.buttons->addWidget(accept);
   w.buttons->addStretch();
 
@@ -108,10 +103,10 @@ QWidget* BuildXXPanel(MainWindow& window) {
   OperandWidgets w = BuildOperandPanel("XXBox", "Variable", "ExistingXXOption", "XXCombo",
                                        "NewXXOption", "XXText");
   // Accept, Find and Replace share one spot: the model shows one of them.
-  QPushButton* accept = Button(w.box, "XXAcceptButton");
-  QPushButton* find = Button(w.box, "XXFindButton");
-  QPushButton* replace = Button(w.box, "XXReplaceButton");
-  QPushButton* done = Button(w.box, "XXDoneButton");
+  QPushButton* accept = NamedButton(w.box, "XXAcceptButton");
+  QPushButton* find = NamedButton(w.box, "XXFindButton");
+  QPushButton* replace = NamedButton(w.box, "XXReplaceButton");
+  QPushButton* done = NamedButton(w.box, "XXDoneButton");
   for (QPushButton* button : {accept, find, replace, done}) w.buttons->addWidget(button);
   w.buttons->addStretch();
 
@@ -163,8 +158,8 @@ QWidget* BuildFindPanel(MainWindow& window) {
   row->addWidget(combo, 1);
   layout->addLayout(row);
   auto* buttons = new QHBoxLayout;
-  QPushButton* findButton = Button(box, "FindButton");
-  QPushButton* done = Button(box, "FindDoneButton");
+  QPushButton* findButton = NamedButton(box, "FindButton");
+  QPushButton* done = NamedButton(box, "FindDoneButton");
   buttons->addWidget(findButton);
   buttons->addWidget(done);
   buttons->addStretch();
@@ -185,8 +180,8 @@ QWidget* BuildReplacePanel(MainWindow& window) {
   ReplacePanel& p = window.model().Replace;
   OperandWidgets w = BuildOperandPanel("ReplaceBox", "Label", "ExistingReplaceOption",
                                        "ReplaceCombo", "NewReplaceOption", "ReplaceText");
-  QPushButton* accept = Button(w.box, "ReplaceAcceptButton");
-  QPushButton* done = Button(w.box, "ReplaceDoneButton");
+  QPushButton* accept = NamedButton(w.box, "ReplaceAcceptButton");
+  QPushButton* done = NamedButton(w.box, "ReplaceDoneButton");
   w.buttons->addWidget(accept);
   w.buttons->addWidget(done);
   w.buttons->addStretch();

@@ -45,10 +45,8 @@ QWidget* BuildPlacePanel(MainWindow& window) {
   grid->addWidget(text, 1, 1);
   layout->addLayout(grid);
 
-  auto* place = new QPushButton(box);
-  place->setObjectName("PlaceAcceptButton");
-  auto* done = new QPushButton(box);
-  done->setObjectName("PlaceDoneButton");
+  QPushButton* place = NamedButton(box, "PlaceAcceptButton");
+  QPushButton* done = NamedButton(box, "PlaceDoneButton");
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(place);
   buttons->addWidget(done);

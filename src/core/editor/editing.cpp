@@ -44,7 +44,7 @@ void EditClipboard::CopyMnemonics() {
   const int count = std::max(last - first + 1, 0);
   Rows rows = TextRows(w_.Table1, first, count);
   for (auto& row : rows) {
-    if (row[kLabelColumn].text != "Origin") row[kAddressColumn].text.clear();
+    if (row[kLabelColumn].text != kOriginText) row[kAddressColumn].text.clear();
   }
   w_.EditTable.Reset(std::move(rows));
   w_.EditStringTable.Reset(TextRows(w_.StringTable, first, count));
@@ -167,7 +167,7 @@ void EditClipboard::PasteNames(int i, int row, PasteContext& paste) {
   // A placed label: an existing label is placed once more; a name that is
   // a variable here takes a fresh label name instead.
   const std::string placed = clip.Text(i, kLabelColumn);
-  if (!placed.empty() && placed != "Origin") {
+  if (IsLabelCell(placed)) {
     std::string name = mapped(Kind::Label, placed, UnassignedLabelEqt);
     if (s.LabelIndex(name) < 0) {
       if (s.XXIndex(name) >= 0) {

@@ -171,8 +171,7 @@ void ProgrammingPanel::TableCancelButton_Click() {
     case ReplaceLabelState:
     case ReplaceLabelRowState:
       for (int r = 0; r < Table1.Rows(); ++r) {
-        const std::string& label = Table1.Text(r, kLabelColumn);
-        if (!label.empty() && label != "Origin") {
+        if (IsLabelCell(Table1.Text(r, kLabelColumn))) {
           Table1.SetColors(r, kLabelColumn, kGridBackColor, kGridForeColor);
         }
         if (!StringTable.Text(r, 0).empty() && Table1.Text(r, kOpcodeColumn).size() == 12) {

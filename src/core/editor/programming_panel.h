@@ -47,6 +47,11 @@ namespace parvix {
 enum Table1Column : int { kLabelColumn = 0, kAddressColumn = 1, kMnemonicColumn = 2,
                           kOpcodeColumn = 3, kCommentColumn = 4 };
 
+// The Label cell of an origin row.
+inline const std::string kOriginText = "Origin";
+// A Label cell that holds a placed label: not empty and not an origin.
+inline bool IsLabelCell(const std::string& text) { return !text.empty() && text != kOriginText; }
+
 inline const std::string kVersion = "6.0";
 inline const std::string kCaptionPrefix = "Quenmar Parvix - ";
 inline const std::string kDefaultFileTitle = "Pgm1.zvt";
@@ -181,7 +186,7 @@ class ProgrammingPanel {
   void New_File();
   void NewFile_Click();
   void NewOrigin_Click();
-  bool IsOriginRow(int row) const { return Table1.Text(row, kLabelColumn) == "Origin"; }
+  bool IsOriginRow(int row) const { return Table1.Text(row, kLabelColumn) == kOriginText; }
   bool InsertMode() const { return WriteModeLabel.text == kInsertText; }
   // Shows the write mode: "Insert" in green or "Overwrite" in red.
   void SetWriteMode(bool insert);

@@ -210,8 +210,7 @@ void ProgrammingPanel::PickReplaceLabelCell(int row, int col) {
     MarkPicked(Table1, row, col);
     if (col != kMnemonicColumn) {
       for (int r = 0; r < Table1.Rows(); ++r) {
-        const std::string& label = Table1.Text(r, kLabelColumn);
-        if (r != row && !label.empty() && label != "Origin") MarkOffered(Table1, r, kLabelColumn);
+        if (r != row && IsLabelCell(Table1.Text(r, kLabelColumn))) MarkOffered(Table1, r, kLabelColumn);
       }
     }
   }

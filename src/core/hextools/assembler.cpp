@@ -4,17 +4,13 @@
 #include <cstdint>
 
 #include "base/hex_text.h"
+#include "editor/programming_panel.h"
 #include "hextools/hex_records.h"
 
 namespace parvix {
 
 namespace {
 
-// The program table's columns that the assembler reads.
-constexpr int kLabelCell = 0;
-constexpr int kAddressCell = 1;
-constexpr int kOpcodeCell = 3;
-const std::string kOriginText = "Origin";
 constexpr int kTopAddress = 0xFFFF;
 
 // The byte of a two-character text, or -1 when it is not two hex digits.
@@ -29,7 +25,7 @@ int ByteValue(const std::string& text) {
 
 bool HasCode(const Grid& Table1) {
   for (int r = 1; r < Table1.Rows(); ++r) {
-    if (!Table1.Text(r, kOpcodeCell).empty()) return true;
+    if (!Table1.Text(r, kOpcodeColumn).empty()) return true;
   }
   return false;
 }
@@ -56,13 +52,13 @@ Grid StageProgram(const Grid& Table1) {
   for (int r = 0; r < Table1.Rows(); ++r) {
     std::vector<Cell>& staged = rows[r];
     staged.resize(kTempTableColumns);
-    if (Table1.Text(r, kLabelCell) == kOriginText) {
-      staged[0].text = Table1.Text(r, kAddressCell);
+    if (Table1.Text(r, kLabelColumn) == kOriginText) {
+      staged[0].text = Table1.Text(r, kAddressColumn);
       staged[kTempOriginColumn].text = kOriginText;
       continue;
     }
     // A code text is its bytes three characters apart: "3E   05".
-    const std::string& code = Table1.Text(r, kOpcodeCell);
+    const std::string& code = Table1.Text(r, kOpcodeColumn);
     if (code.size() != 2 && code.size() != 7 && code.size() != 12) continue;
     for (size_t at = 0, c = 0; at < code.size(); at += 5, ++c) staged[c].text = code.substr(at, 2);
   }

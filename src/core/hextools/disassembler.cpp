@@ -110,7 +110,7 @@ Disassembly DisassembleRows(const Grid& table, const std::vector<bool>& mnemonic
   const auto& mnemonics = MnemonicsLUTList();
   for (int r = 0; r < table.Rows(); ++r) {
     const std::string& code = table.Text(r, kOpcodeColumn);
-    if (code.empty() || table.Text(r, kLabelColumn) == "Origin") continue;
+    if (code.empty() || table.Text(r, kLabelColumn) == kOriginText) continue;
     const bool instruction = r < static_cast<int>(mnemonicFlags.size()) && mnemonicFlags[r];
     if (!instruction) {
       result.rows.push_back({r, "DFB", {}});
@@ -153,7 +153,7 @@ std::vector<std::pair<int, int>> LabelPlaces(const Grid& table,
   std::unordered_map<std::string_view, int> rowByAddress;
   rowByAddress.reserve(static_cast<size_t>(table.Rows()));
   for (int r = 1; r < table.Rows(); ++r) {
-    if (table.Text(r, kLabelColumn) == "Origin") continue;
+    if (table.Text(r, kLabelColumn) == kOriginText) continue;
     const std::string& address = table.Text(r, kAddressColumn);
     if (!address.empty()) rowByAddress.try_emplace(address, r);
   }

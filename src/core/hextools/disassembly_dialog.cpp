@@ -155,7 +155,7 @@ void DataDialog::CopyOpcodes() {
   w_.Table1.Reset(std::move(rows));
   for (const NewOrigin& origin : OriginList) {
     w_.Table1.SetText(origin.row, kAddressColumn, origin.address);
-    w_.Table1.SetText(origin.row, kLabelColumn, "Origin");
+    w_.Table1.SetText(origin.row, kLabelColumn, kOriginText);
     w_.ColorOrigin(origin.row);
   }
   // The old program's cursor row may lie past the end of the new table:

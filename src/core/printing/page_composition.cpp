@@ -1,11 +1,11 @@
 #include "printing/page_composition.h"
 
+#include "editor/programming_panel.h"
+
 namespace parvix {
 
 namespace {
 
-constexpr int kLabelColumn = 0;
-constexpr int kMnemonicColumn = 2;
 constexpr int kTable1Columns = 5;
 
 int PagesFor(int items, int perPage) { return (items + perPage - 1) / perPage; }
@@ -80,7 +80,7 @@ PrinterPage ComposeProgramPage(const Grid& table1, const Grid& stringTable, int 
       // An origin row is shaded whole, a label cell that names a label (or
       // "Origin") on its own, and the mnemonic of an instruction whose
       // operand is a label or variable.
-      if (label == "Origin") {
+      if (label == kOriginText) {
         for (PageCell& cell : row) cell.shaded = true;
       } else if (!label.empty()) {
         row[kLabelColumn].shaded = true;

@@ -73,7 +73,7 @@ void FindPanel::FindButton_Click() {
   Grid& t = w_.Table1;
   for (int r = 1; r < t.Rows(); ++r) {
     const std::string& label = t.Text(r, kLabelColumn);
-    if (!label.empty() && label != "Origin") {
+    if (IsLabelCell(label)) {
       if (label == name) {
         Mark(t, r, kLabelColumn);
         ++count;
@@ -126,7 +126,7 @@ void FindPanel::FindDoneButton_Click() {
   Grid& t = w_.Table1;
   for (int r = 1; r < t.Rows(); ++r) {
     const std::string& label = t.Text(r, kLabelColumn);
-    if (!label.empty() && label != "Origin") Unmark(t, r, kLabelColumn);
+    if (IsLabelCell(label)) Unmark(t, r, kLabelColumn);
     if (!w_.StringTable.Text(r, 0).empty()) Unmark(t, r, kMnemonicColumn);
   }
   // The cursor row may carry an operand too: its cursor mark comes back.

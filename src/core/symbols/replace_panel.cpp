@@ -15,7 +15,6 @@ void Unmark(Grid& grid, int row, int col) {
   grid.SetColors(row, col, kGridBackColor, kGridForeColor);
 }
 bool Picked(const Grid& grid, int row, int col) { return grid.BackColor(row, col) == kGreen; }
-bool IsLabelCell(const std::string& text) { return !text.empty() && text != "Origin"; }
 
 int RowNumber(const std::string& text) {
   int row = 0;

@@ -45,6 +45,13 @@ int HexDigitValue(char c) {
   return -1;
 }
 
+int HexByteValue(std::string_view text) {
+  if (text.size() != 2) return -1;
+  const int high = HexDigitValue(text[0]);
+  const int low = HexDigitValue(text[1]);
+  return high < 0 || low < 0 ? -1 : high * 16 + low;
+}
+
 std::optional<int> ParseHex(std::string_view text) {
   if (text.empty() || text.size() > 7) return std::nullopt;
   int value = 0;

@@ -26,5 +26,7 @@ std::optional<int> ParseHex(std::string_view text);
 bool IsHexDigit(char c);
 // The value of a hex digit character, or -1.
 int HexDigitValue(char c);
+// The value of a text of exactly two hex digits (either case), or -1.
+int HexByteValue(std::string_view text);
 
 }  // namespace parvix

@@ -13,14 +13,6 @@ namespace {
 
 constexpr int kTopAddress = 0xFFFF;
 
-// The byte of a two-character text, or -1 when it is not two hex digits.
-int ByteValue(const std::string& text) {
-  if (text.size() != 2) return -1;
-  const int high = HexDigitValue(text[0]);
-  const int low = HexDigitValue(text[1]);
-  return high < 0 || low < 0 ? -1 : high * 16 + low;
-}
-
 }  // namespace
 
 bool HasCode(const Grid& Table1) {
@@ -95,7 +87,7 @@ AssemblyResult AssembleRecords(const Grid& TempTable) {
     for (int c = 0; c < 3; ++c) {
       const std::string& text = TempTable.Text(r, c);
       if (text.empty()) continue;
-      const int value = ByteValue(text);
+      const int value = HexByteValue(text);
       if (value < 0) {
         result.records.clear();
         result.fault = {AssemblyFault::Kind::NotHexByte, r, nextAddress, text};

@@ -7,11 +7,7 @@ namespace parvix {
 namespace {
 
 // The byte of the two characters at `at`, or -1 when they are not hex digits.
-int PairValue(std::string_view text, size_t at) {
-  const int high = HexDigitValue(text[at]);
-  const int low = HexDigitValue(text[at + 1]);
-  return high < 0 || low < 0 ? -1 : high * 16 + low;
-}
+int PairValue(std::string_view text, size_t at) { return HexByteValue(text.substr(at, 2)); }
 
 // Blanks, tabs and the Ctrl-Z that old editors put at the end of a text.
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\x1A'; }

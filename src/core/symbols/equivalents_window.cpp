@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "base/hex_text.h"
 #include "editor/programming_panel.h"
 
 namespace parvix {
@@ -18,10 +19,7 @@ std::string ByteOf(const std::string& eqt, size_t pos) {
 
 // The key a typed character presses on a 16-key hex keypad, or -1.
 int HexKeyOf(int KeyAscii) {
-  if (KeyAscii >= '0' && KeyAscii <= '9') return KeyAscii - 48;
-  if (KeyAscii >= 'A' && KeyAscii <= 'F') return KeyAscii - 55;
-  if (KeyAscii >= 'a' && KeyAscii <= 'f') return KeyAscii - 87;
-  return -1;
+  return KeyAscii > 0 && KeyAscii < 128 ? HexDigitValue(static_cast<char>(KeyAscii)) : -1;
 }
 
 // The heading row and one row per name with its value as Current and New.

@@ -43,10 +43,8 @@ TEST_F(TableMouseTest, ClicksMoveTheCursorAndInsertARowWhereTheyMust) {
   const int rows = w.Table1.Rows();
   Click(7, kMnemonicColumn);
   EXPECT_EQ(w.CursorRow, 7);
-  EXPECT_EQ(w.SelectionStartRow, 7);
   EXPECT_EQ(w.SelectionEndRow, 7);
-  EXPECT_EQ(w.Table1.Text(7, kMnemonicColumn), "LINE 7");
-  EXPECT_EQ(w.Table1.Rows(), rows);
+  EXPECT_EQ(w.Table1.Rows(), rows);  // nothing inserted
   // Row 0 is the first origin: the cursor goes to row 1.
   Click(0, kMnemonicColumn);
   EXPECT_EQ(w.CursorRow, 1);

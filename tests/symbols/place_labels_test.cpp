@@ -32,40 +32,27 @@ class PlaceLabelsTest : public SessionTest {
 };
 
 TEST_F(PlaceLabelsTest, PlaceIsUsableOnlyOnAPickedRowWithAGoodName) {
-  EXPECT_EQ(w.EntryState, PlaceState);
-  EXPECT_TRUE(p.PlaceBox.visible);
-  EXPECT_EQ(w.TipsLabel.text, "Select Row, Enter Label and Click 'Place'; or Click 'Cancel'.");
   p.PlaceText.text = "loop";
   p.PlaceText_Change();
+  w.Table1_Click(0, kLabelColumn);  // origin rows cannot be picked, before or after a pick
   EXPECT_FALSE(p.PlaceAcceptButton.enabled);
-
-  // Origin rows cannot be picked, in either state.
-  w.Table1_Click(0, kLabelColumn);
-  EXPECT_EQ(w.EntryState, PlaceState);
   w.Table1_Click(4, kMnemonicColumn);
-  EXPECT_EQ(w.EntryState, PlaceRowState);
   EXPECT_EQ(w.Table1.BackColor(4, kLabelColumn), kGreen);
   EXPECT_TRUE(p.PlaceAcceptButton.enabled);  // the name typed before counts
   w.Table1_Click(0, kLabelColumn);
   EXPECT_EQ(w.TargetRow, 4);
-  // A second pick moves the mark.
-  w.Table1_Click(6, kLabelColumn);
-  EXPECT_EQ(w.TargetRow, 6);
+  w.Table1_Click(6, kLabelColumn);  // a second pick moves the mark
   EXPECT_EQ(w.Table1.BackColor(4, kLabelColumn), kGridBackColor);
-  EXPECT_EQ(w.Table1.BackColor(6, kLabelColumn), kGreen);
-
   for (const char* bad : {"Loop", "9lives", "a-b", ""}) {
     p.PlaceText.text = bad;
     p.PlaceText_Change();
     EXPECT_FALSE(p.PlaceAcceptButton.enabled) << bad;
   }
-  // A press of Place while it cannot be used changes nothing.
-  p.PlaceAcceptButton_Click();
-  EXPECT_EQ(w.EntryState, PlaceRowState);
+  p.PlaceAcceptButton_Click();  // while it cannot be used: nothing
   EXPECT_EQ(LabelAt(6), "");
 }
 
-TEST_F(PlaceLabelsTest, NewLabelIsWrittenAndListedAndTheToolIsReadyAgain) {
+TEST_F(PlaceLabelsTest, NewLabelIsWrittenAndListedAndATakenNameIsRefused) {
   w.ProgramChanged = false;
   PlaceNew(5, "loop");
   EXPECT_EQ(LabelAt(5), "loop");
@@ -73,58 +60,62 @@ TEST_F(PlaceLabelsTest, NewLabelIsWrittenAndListedAndTheToolIsReadyAgain) {
   EXPECT_EQ(s.LabelEqtList[0], "XXXX");
   EXPECT_EQ(s.LabelPlacedList[0], "1");
   EXPECT_EQ(s.LabelLineList[0], "5");
-  EXPECT_EQ(s.LabelUsedList[0], "0");
-  EXPECT_EQ(w.Table1.BackColor(5, kLabelColumn), kGridBackColor);
-  EXPECT_EQ(w.EntryState, PlaceState);
+  EXPECT_EQ(w.EntryState, PlaceState);  // ready for the next label
   EXPECT_EQ(p.PlaceText.text, "");
-  EXPECT_FALSE(p.PlaceAcceptButton.enabled);
-  EXPECT_TRUE(p.ExistingPlaceOption.enabled);
   EXPECT_EQ(p.PlaceCombo.items, std::vector<std::string>{"loop"});
   EXPECT_TRUE(w.ProgramChanged);
-}
 
-TEST_F(PlaceLabelsTest, ANameAlreadyTakenIsRefused) {
   s.AddVariable("count");
-  PlaceNew(3, "loop");
   for (const char* taken : {"loop", "count"}) {
     PlaceNew(7, taken);
     EXPECT_EQ(host.LastBox(),
               "String already used as Label or Variable. Please enter another string or use "
               "existing string.");
-    EXPECT_EQ(host.boxes.back().style, kMsgCritical);
     EXPECT_EQ(LabelAt(7), "");
-    EXPECT_EQ(w.EntryState, PlaceState);
   }
   EXPECT_EQ(s.LabelCombo.size(), 1u);
 }
 
+// An existing label is taken from the list (only its own entries) and moved only after Yes.
 TEST_F(PlaceLabelsTest, ExistingLabelIsRepositionedOnlyAfterYes) {
+  PlaceNew(2, "first");
   PlaceNew(5, "loop");
-  s.LabelEqtList[0] = "8005";  // as address assignment would leave it
+  const int loop = s.LabelIndex("loop");
+  s.LabelEqtList[loop] = "8005";  // as address assignment would leave it
+  w.Table1_Click(9, kLabelColumn);
+  p.ExistingPlaceOption_Click();
+  EXPECT_TRUE(p.PlaceCombo.enabled);
+  EXPECT_FALSE(p.PlaceText.enabled);
+  p.PlaceCombo_Click(7);
+  EXPECT_EQ(p.PlaceCombo.listIndex, 0);
+  p.PlaceCombo_Click(1);
   host.answers = {kAnswerNo};
-  PlaceExisting(9, 0);
+  p.PlaceAcceptButton_Click();
   EXPECT_EQ(host.LastBox(),
             "The string 'loop' is already placed in line # 5. Do you want to reposition it to "
             "line # 9?");
-  EXPECT_EQ(host.boxes.back().style, kMsgYesNoQuestion);
   EXPECT_EQ(LabelAt(5), "loop");
   EXPECT_EQ(LabelAt(9), "");
-  EXPECT_EQ(s.LabelEqtList[0], "8005");
-  EXPECT_EQ(w.Table1.BackColor(9, kLabelColumn), kGridBackColor);
+  EXPECT_EQ(s.LabelEqtList[loop], "8005");
 
   host.answers = {kAnswerYes};
-  PlaceExisting(9, 0);
+  PlaceExisting(9, 1);
   EXPECT_EQ(LabelAt(5), "");
   EXPECT_EQ(LabelAt(9), "loop");
-  EXPECT_EQ(s.LabelLineList[0], "9");
-  EXPECT_EQ(s.LabelPlacedList[0], "1");
-  EXPECT_EQ(s.LabelEqtList[0], "XXXX");  // its old row's address is gone with it
+  EXPECT_EQ(s.LabelLineList[loop], "9");
+  EXPECT_EQ(s.LabelPlacedList[loop], "1");
+  EXPECT_EQ(s.LabelEqtList[loop], "XXXX");  // its old row's address is gone with it
 
-  // Onto the row it stands on: no question, the same label on the same row.
+  // Onto the row it stands on: only the replace question, the same label.
   const size_t asked = host.boxes.size();
-  PlaceExisting(9, 0);
-  EXPECT_EQ(host.boxes.size(), asked + 1);  // only the replace question
+  PlaceExisting(9, 1);
+  EXPECT_EQ(host.boxes.size(), asked + 1);
   EXPECT_EQ(LabelAt(9), "loop");
+  // Back to New: the list is greyed and Place waits for a name.
+  w.Table1_Click(10, kLabelColumn);
+  p.NewPlaceOption_Click();
+  EXPECT_FALSE(p.PlaceCombo.enabled);
+  EXPECT_FALSE(p.PlaceAcceptButton.enabled);
 }
 
 TEST_F(PlaceLabelsTest, ReplacingALabelUnplacesAndUnassignsTheOldOne) {
@@ -148,44 +139,10 @@ TEST_F(PlaceLabelsTest, ReplacingALabelUnplacesAndUnassignsTheOldOne) {
   EXPECT_EQ(s.LabelEqtList[0], "XXXX");
 }
 
-TEST_F(PlaceLabelsTest, ExistingOptionAndTheListOfNames) {
-  PlaceNew(2, "first");
-  PlaceNew(3, "second");
-  EXPECT_FALSE(p.PlaceCombo.enabled);
-  p.ExistingPlaceOption_Click();
-  EXPECT_TRUE(p.ExistingPlaceOption.checked);
-  EXPECT_FALSE(p.NewPlaceOption.checked);
-  EXPECT_TRUE(p.PlaceCombo.enabled);
-  EXPECT_EQ(p.PlaceCombo.back, kWhite);
-  EXPECT_FALSE(p.PlaceText.enabled);
-  EXPECT_EQ(p.PlaceText.back, kButtonFace);
-  EXPECT_FALSE(p.PlaceAcceptButton.enabled);  // no row picked yet
-  w.Table1_Click(8, kLabelColumn);
-  EXPECT_TRUE(p.PlaceAcceptButton.enabled);
-  EXPECT_EQ(w.DefaultButton, "PlaceAcceptButton");
-  // Only the list's own entries can be chosen.
-  p.PlaceCombo_Click(7);
-  EXPECT_EQ(p.PlaceCombo.listIndex, 0);
-  p.PlaceCombo_Click(1);
-  host.answers = {kAnswerYes};
-  p.PlaceAcceptButton_Click();
-  EXPECT_EQ(LabelAt(8), "second");
-  EXPECT_EQ(LabelAt(3), "");
-
-  // Back to New: the list is greyed and Place waits for a name.
-  w.Table1_Click(9, kLabelColumn);
-  p.NewPlaceOption_Click();
-  EXPECT_FALSE(p.PlaceCombo.enabled);
-  EXPECT_EQ(p.PlaceCombo.back, kButtonFace);
-  EXPECT_TRUE(p.PlaceText.enabled);
-  EXPECT_FALSE(p.PlaceAcceptButton.enabled);
-}
-
 TEST_F(PlaceLabelsTest, DoneAndEscRestoreThePickAndTouchNothingElse) {
   w.Table1_Click(4, kLabelColumn);
   p.PlaceDoneButton_Click();
   EXPECT_EQ(w.EntryState, ProgramState);
-  EXPECT_FALSE(p.PlaceBox.visible);
   EXPECT_EQ(w.Table1.BackColor(4, kLabelColumn), kGridBackColor);
 
   // The origin row was the last row another tool worked on: leaving the
@@ -195,11 +152,7 @@ TEST_F(PlaceLabelsTest, DoneAndEscRestoreThePickAndTouchNothingElse) {
   ASSERT_EQ(w.TargetRow, 0);
   for (bool esc : {false, true}) {
     w.Place.PlaceLabelTool_Click();
-    if (esc) {
-      w.TableCancelButton_Click();
-    } else {
-      p.PlaceDoneButton_Click();
-    }
+    esc ? w.TableCancelButton_Click() : p.PlaceDoneButton_Click();
     EXPECT_EQ(w.Table1.BackColor(0, kLabelColumn), kOriginGrey) << esc;
     EXPECT_EQ(w.EntryState, ProgramState);
   }

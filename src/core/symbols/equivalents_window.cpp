@@ -231,15 +231,4 @@ void RenumberDialog::DoneButton_Click() {
   Unload();
 }
 
-void RenumberDialog::EqtStatus(int CurrentLabel) {
-  const SymbolLists& s = w_.Symbols;
-  if (CurrentLabel < 0 || static_cast<size_t>(CurrentLabel) >= s.LabelEqtList.size()) return;
-  PatchCodeTexts(w_.Table1, w_.StringTable,
-                 {{s.LabelCombo[CurrentLabel], s.LabelEqtList[CurrentLabel]}}, {});
-}
-
-void RenumberDialog::XXEqtStatus(const std::string& XXString, const std::string& XXEqt) {
-  PatchCodeTexts(w_.Table1, w_.StringTable, {}, {{XXString, XXEqt}});
-}
-
 }  // namespace parvix

@@ -87,10 +87,6 @@ class RenumberDialog {
   void XXDelayTimer_Timer();
   void DoneButton_Click();
 
-  // Writes label `CurrentLabel`'s equivalent into the code texts that use it.
-  void EqtStatus(int CurrentLabel);
-  // Writes XXEqt into the code texts whose operand is variable XXString.
-  void XXEqtStatus(const std::string& XXString, const std::string& XXEqt);
 
   template <class F>
   void VisitControls(F&& f) {

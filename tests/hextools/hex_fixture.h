@@ -38,12 +38,6 @@ class HexFileTest : public SessionTest {
     out << in.rdbuf();
     return out.str();
   }
-  bool BoxShown(const std::string& text) const {
-    for (const auto& box : host.boxes) {
-      if (box.text == text) return true;
-    }
-    return false;
-  }
 
   std::filesystem::path dir;
 };

@@ -11,56 +11,43 @@ using Records = std::vector<std::string>;
 
 const std::string kData = ":038000003E0576C4";
 
-TEST(HexReadTest, QuotedUnquotedAndAnyLineEndReadAlike) {
-  const Records expected{kData, kEndRecord};
-  for (const char* text : {"\":038000003E0576C4\"\r\n\":00000001FF\"\r\n",
-                           ":038000003E0576C4\n:00000001FF\n",
-                           ":038000003E0576C4\r:00000001FF",
-                           "  \":038000003e0576c4\" \r\n\r\n\t:00000001FF\r\n"}) {
+TEST(HexReadTest, GoodFilesReadUpToTheirEndRecord) {
+  // Quoted or not, any line end; a Ctrl-Z and stale text after the end record
+  // are never looked at; an end record with a start address ends the file too.
+  const std::pair<std::string, Records> cases[] = {
+      {"\":038000003E0576C4\"\r\n\":00000001FF\"\r\n", {kData, kEndRecord}},
+      {":038000003E0576C4\n:00000001FF\n", {kData, kEndRecord}},
+      {":038000003E0576C4\r:00000001FF", {kData, kEndRecord}},
+      {"  \":038000003e0576c4\" \r\n\r\n\t:00000001FF\r\n", {kData, kEndRecord}},
+      {":00000001FF\r\n\x1A:0100000000GARBAGE\r\n", {kEndRecord}},
+      {kData + "\r\n:00000001ff\r\njunk", {kData, kEndRecord}},
+      {kData + "\n:00800001" "7F\n", {kData, ":008000017F"}},
+  };
+  for (const auto& [text, records] : cases) {
     const HexReadResult read = ReadHexFileText(text);
     EXPECT_EQ(read.status, Status::Ok) << text;
-    EXPECT_EQ(read.records, expected) << text;
+    EXPECT_EQ(read.records, records) << text;
   }
 }
 
-TEST(HexReadTest, ReadingStopsAtTheEndRecordInEitherCase) {
-  // A Ctrl-Z and stale text after the end record are never looked at.
-  HexReadResult read = ReadHexFileText(":00000001FF\r\n\x1A:0100000000GARBAGE\r\n");
-  EXPECT_EQ(read.status, Status::Ok);
-  EXPECT_EQ(read.records, Records{kEndRecord});
-  read = ReadHexFileText(kData + "\r\n:00000001ff\r\njunk");
-  EXPECT_EQ(read.status, Status::Ok);
-  EXPECT_EQ(read.records, (Records{kData, kEndRecord}));
-  // An end record carrying a start address ends the file too.
-  read = ReadHexFileText(kData + "\n:00800001" "7F\n");
-  EXPECT_EQ(read.status, Status::Ok);
-  EXPECT_EQ(read.records.back(), ":008000017F");
-}
-
-TEST(HexReadTest, DamagedFilesAreUnreadable) {
-  // No end record at all, one with a wrong checksum, and a pair that is not hex.
-  for (const char* text : {"", ":038000003E0576C4\r\n", ":00000001FE\r\n",
-                           ":03800000XX0576C4\r\n:00000001FF\r\n"}) {
-    EXPECT_EQ(ReadHexFileText(text).status, Status::Unreadable) << text;
-  }
+TEST(HexReadTest, DamagedFilesAndBadChecksumsAreRefused) {
+  // No end record, a bad one, or no hex: unreadable; every data record must sum to zero.
+  const std::pair<std::string, Status> cases[] = {
+      {"", Status::Unreadable},
+      {kData + "\r\n", Status::Unreadable},
+      {":00000001FE\r\n", Status::Unreadable},
+      {":03800000XX0576C4\r\n:00000001FF\r\n", Status::Unreadable},
+      {":0100000000FF\n:00000001FF", Status::Ok},
+      {":0000000000\n:00000001FF", Status::Ok},
+      {kData + "EXTRA\n:00000001FF", Status::Ok},  // text after the checksum
+      {":038000003E0576C5\n:00000001FF", Status::ChecksumError},
+      {":038000003E05C4\n:00000001FF", Status::ChecksumError},  // one pair short
+      {":0\n:00000001FF", Status::ChecksumError},
+      {":0100000000FE\n:01000000ZZFF\n:00000001FF", Status::ChecksumError},  // the first fault decides
+  };
+  for (const auto& [text, status] : cases) EXPECT_EQ(ReadHexFileText(text).status, status) << text;
   // What was read before the fault stays.
   EXPECT_EQ(ReadHexFileText(kData).records, Records{kData});
-}
-
-TEST(HexReadTest, EveryDataRecordMustSumToZero) {
-  auto status = [](const std::string& record) {
-    return ReadHexFileText(record + "\r\n" + kEndRecord).status;
-  };
-  EXPECT_EQ(status(":0100000000FF"), Status::Ok);
-  EXPECT_EQ(status(":0000000000"), Status::Ok);         // all bytes 00
-  EXPECT_EQ(status(kData + "EXTRA"), Status::Ok);       // text after the checksum
-  EXPECT_EQ(status(":038000003E0576C5"), Status::ChecksumError);  // off by one
-  EXPECT_EQ(status(":038000003E0576C3"), Status::ChecksumError);
-  EXPECT_EQ(status(":038000003E05C4"), Status::ChecksumError);    // one pair short
-  EXPECT_EQ(status(":0"), Status::ChecksumError);
-  // The first failing record decides.
-  EXPECT_EQ(ReadHexFileText(":0100000000FE\n:01000000ZZFF\n:00000001FF").status,
-            Status::ChecksumError);
 }
 
 TEST(HexRecordTest, ParseTakesAStrictRecordApart) {

@@ -16,8 +16,8 @@ SerialPort::OpenResult FakeSerialPort::Open(int portNumber) {
 
 bool FakeSerialPort::Write(std::string_view bytes) {
   if (!IsOpen() || failed) return false;
-  if (failWriteAt >= 0 && static_cast<int>(writes.size()) >= failWriteAt) return false;
-  writes.emplace_back(bytes);
+  if (failWriteAt >= 0 && writes >= failWriteAt) return false;
+  ++writes;
   sent += bytes;
   return true;
 }
@@ -33,7 +33,6 @@ void FakeSerialPort::Close() {
   if (!IsOpen()) return;
   openPort = 0;
   dtr = rts = false;
-  ++closes;
 }
 
 void FakeSerialPort::Arrive(const std::string& bytes) {

@@ -23,10 +23,9 @@ class FakeSerialPort : public SerialPort {
 
   int openPort = 0;              // the port number open now, 0 when closed
   std::vector<int> opened;       // every port number opened, in order
-  int closes = 0;
   bool dtr = false;
   bool rts = false;
-  std::vector<std::string> writes;  // each Write, as written
+  int writes = 0;                   // Write calls that succeeded
   std::string sent;                 // all bytes written, in order
   std::string pending;              // arrived and not read yet
   bool failed = false;              // the open device went away

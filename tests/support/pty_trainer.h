@@ -1,10 +1,7 @@
-// A trainer at the far end of a real pseudo-terminal pair, for tests and
-// benchmarks that run the program's own serial port code.
-//
-// `socat` joins two pseudo-terminals and names them by links in a folder:
-// the program opens one of them as its Comm port (through PARVIX_COMMn), and
-// the scripted trainer reads and writes the other, from any thread, with
-// plain POSIX calls and time limits, so a silent program never hangs a test.
+// A trainer at the far end of a socat pseudo-terminal pair: the program opens
+// one end as its Comm port (through PARVIX_COMMn); the trainer reads and
+// writes the other from any thread, with time limits, so a silent program
+// never hangs a test.
 #pragma once
 
 #include <fcntl.h>
@@ -12,7 +9,6 @@
 #include <termios.h>
 #include <unistd.h>
 
-#include <QDir>
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
@@ -34,14 +30,8 @@ bool Ready(const std::future<T>& f) {
 
 class PtyTrainer {
  public:
-  using Clock = std::chrono::steady_clock;
-
   // Starts socat and opens the trainer's end; check ok() (and error()).
   PtyTrainer() {
-    if (!folder_.isValid()) {
-      error_ = "no temporary folder";
-      return;
-    }
     const QString socat = QStandardPaths::findExecutable("socat");
     if (socat.isEmpty()) {
       error_ = "socat is not installed (tools/setup.sh test installs it)";
@@ -77,14 +67,11 @@ class PtyTrainer {
       socat_.waitForFinished(1000);
     }
   }
-  PtyTrainer(const PtyTrainer&) = delete;
-  PtyTrainer& operator=(const PtyTrainer&) = delete;
 
   bool ok() const { return fd_ >= 0; }
   const std::string& error() const { return error_; }
   // The device path the program opens.
   QString programPath() const { return folder_.filePath("parvix"); }
-  QString trainerPath() const { return folder_.filePath("trainer"); }
 
   // What arrives until `count` bytes are in or `timeoutMs` has passed.
   std::string ReadBytes(size_t count, int timeoutMs) {
@@ -113,15 +100,17 @@ class PtyTrainer {
   }
 
  private:
+  QString trainerPath() const { return folder_.filePath("trainer"); }
   template <class More>
   std::string ReadWhile(More more, int timeoutMs) {
     std::string got;
-    const auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
+    using namespace std::chrono;
+    const auto deadline = steady_clock::now() + milliseconds(timeoutMs);
     while (more(got)) {
-      const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
-      if (left.count() <= 0) break;
+      const auto left = duration_cast<milliseconds>(deadline - steady_clock::now()).count();
+      if (left <= 0) break;
       pollfd p{fd_, POLLIN, 0};
-      if (::poll(&p, 1, static_cast<int>(left.count())) <= 0) continue;
+      if (::poll(&p, 1, static_cast<int>(left)) <= 0) continue;
       char buffer[4096];
       const ssize_t n = ::read(fd_, buffer, sizeof buffer);
       if (n > 0) {

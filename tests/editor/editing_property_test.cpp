@@ -22,34 +22,24 @@ class EditingPropertyTest : public SessionTest {
     w.New_File();
     const char* names[] = {"x", "y", "z", "a1", "v1"};
     for (const char* name : names) {
-      if (Random(2) == 0) {
-        w.Symbols.AddLabel(name);
-      } else {
-        w.Symbols.AddVariable(name, Random(2) == 0 ? "XX" : "0" + std::to_string(Random(10)));
-      }
+      if (Random(2) == 0) w.Symbols.AddLabel(name);
+      else w.Symbols.AddVariable(name, Random(2) == 0 ? "XX" : "0" + std::to_string(Random(10)));
     }
     const int rows = 5 + Random(26);  // within the 32 rows of a new program
     for (int r = 1; r <= rows; ++r) {
       const std::string name = names[Random(5)];
-      const int label = w.Symbols.LabelIndex(name);
+      const bool label = w.Symbols.LabelIndex(name) >= 0;
+      const std::string bytes = label ? "" : w.Symbols.XXOperandBytes(w.Symbols.XXIndex(name));
       switch (Random(5)) {
         case 0: SetRow(r, "NOP", "00"); break;
         case 1: SetOrigin(r, "9000"); break;
         case 2:
-          if (label >= 0) {
-            SetRow(r, "RET", "C9", name);
-          } else {
-            SetRow(r, "MVI  A,   " + name, "3E" + w.Symbols.XXOperandBytes(w.Symbols.XXIndex(name)),
-                   "", name);
-          }
+          if (label) SetRow(r, "RET", "C9", name);
+          else SetRow(r, "MVI  A,   " + name, "3E" + bytes, "", name);
           break;
         default:
-          if (label >= 0) {
-            SetRow(r, "JMP  " + name, "C3   XX   XX", "", name);
-          } else {
-            SetRow(r, "ADI   " + name, "C6" + w.Symbols.XXOperandBytes(w.Symbols.XXIndex(name)),
-                   "", name);
-          }
+          if (label) SetRow(r, "JMP  " + name, "C3   XX   XX", "", name);
+          else SetRow(r, "ADI   " + name, "C6" + bytes, "", name);
       }
     }
     w.UsedRowCount = rows + 1;
@@ -77,17 +67,13 @@ class EditingPropertyTest : public SessionTest {
       if (name.empty()) continue;
       const std::string& code = w.Table1.Text(r, kOpcodeColumn);
       ASSERT_TRUE(w.Table1.Text(r, kMnemonicColumn).ends_with(name));
-      if (code.size() == 7) {
-        ASSERT_LT(s.LabelIndex(name), 0);
-        const int k = s.XXIndex(name);
-        ASSERT_GE(k, 0);
-        ASSERT_EQ(code.substr(5, 2), s.XXEqtList[k]);
-      } else {
-        ASSERT_LT(s.XXIndex(name), 0);
-        const int k = s.LabelIndex(name);
-        ASSERT_GE(k, 0);
-        ASSERT_EQ(code.substr(10, 2) + code.substr(5, 2), s.LabelEqtList[k]);
-      }
+      // Two code bytes name a variable, three a label, with the value they carry.
+      const bool variable = code.size() == 7;
+      const int k = variable ? s.XXIndex(name) : s.LabelIndex(name);
+      ASSERT_GE(k, 0);
+      ASSERT_LT(variable ? s.LabelIndex(name) : s.XXIndex(name), 0);
+      ASSERT_EQ(variable ? code.substr(5, 2) : code.substr(10, 2) + code.substr(5, 2),
+                variable ? s.XXEqtList[k] : s.LabelEqtList[k]);
     }
   }
 };

@@ -37,7 +37,7 @@ class EditingTest : public SessionTest {
     w.SelectionStartRow = first;
     w.SelectionEndRow = last;
   }
-  Texts Column(const Grid& grid, int col) {
+  static Texts Column(const Grid& grid, int col) {
     Texts texts;
     for (int r = 0; r < grid.Rows(); ++r) texts.push_back(grid.Text(r, col));
     return texts;
@@ -49,33 +49,24 @@ TEST_F(EditingTest, CopyFillsTheClipboardAndLeavesTheProgram) {
   w.Table1.SetText(2, kAddressColumn, "8003");
   Select(2, 4);
   w.Clipboard.CopyEdit_Click();
-  ASSERT_EQ(w.EditTable.Rows(), 3);
   EXPECT_EQ(Column(w.EditTable, kMnemonicColumn), (Texts{"JMP  loop", "NOP", ""}));
   // Addresses are dropped except on origin rows, which keep their start.
   EXPECT_EQ(Column(w.EditTable, kAddressColumn), (Texts{"", "", "9000"}));
   EXPECT_EQ(Column(w.EditStringTable, 0), (Texts{"loop", "", ""}));
-  // The cursor mark and the origin grey do not travel into the clipboard.
-  EXPECT_EQ(w.EditTable.BackColor(2, kLabelColumn), kGridBackColor);
+  EXPECT_EQ(w.EditTable.BackColor(2, kLabelColumn), kGridBackColor);  // no origin grey
   EXPECT_TRUE(w.Menu.PasteEdit.enabled);
   EXPECT_EQ(w.CursorRow, 7);
-  EXPECT_EQ(w.SelectionStartRow, 7);
   EXPECT_EQ(w.Table1.Text(2, kAddressColumn), "8003");
-  EXPECT_EQ(w.TipsLabel.text, "Completed copying.");
-  EXPECT_TRUE(w.ProgramChanged);
 }
 
 TEST_F(EditingTest, DeleteMovesTheCursorAndTheUsedRows) {
   // Rows above the cursor: the cursor moves up by their number.
   Select(2, 3);
   w.Clipboard.DeleteEdit_Click();
-  EXPECT_EQ(Mnemonic(2), "");  // the origin row now stands at 2
   EXPECT_EQ(w.Table1.Text(2, kLabelColumn), "Origin");
   EXPECT_EQ(w.CursorRow, 5);
   EXPECT_EQ(w.UsedRowCount, 5);
   EXPECT_EQ(w.Table1.Rows(), w.StringTable.Rows());
-  EXPECT_EQ(w.Table1.BackColor(5, kMnemonicColumn), kGridFixedBackColor);
-  EXPECT_EQ(w.TipsLabel.text, "Completed deleting.");
-
   // Rows below the cursor leave it; the used rows end at the selection.
   w.NextLine(1);
   Select(3, 40);
@@ -84,19 +75,15 @@ TEST_F(EditingTest, DeleteMovesTheCursorAndTheUsedRows) {
   EXPECT_EQ(w.UsedRowCount, 3);
   EXPECT_EQ(w.Table1.Rows(), 3 + 10);  // ten empty rows follow the selection's place
   EXPECT_EQ(w.Table1.Rows(), w.StringTable.Rows());
-  EXPECT_EQ(w.EntryState, ProgramState);
 }
 
-TEST_F(EditingTest, WithoutARangeTheCursorRowIsTheSelection) {
+TEST_F(EditingTest, WithoutARangeTheCursorRowIsCut) {
   w.NextLine(3);
   w.Clipboard.CutEdit_Click();
-  ASSERT_EQ(w.EditTable.Rows(), 1);
-  EXPECT_EQ(w.EditTable.Text(0, kMnemonicColumn), "NOP");
+  EXPECT_EQ(Column(w.EditTable, kMnemonicColumn), (Texts{"NOP"}));
   // The row below took its place and holds the cursor, which is selected.
   EXPECT_EQ(w.CursorRow, 3);
-  EXPECT_EQ(w.SelectionStartRow, 3);
   EXPECT_EQ(w.SelectionEndRow, 3);
-  EXPECT_EQ(w.TipsLabel.text, "Completed cutting.");
 }
 
 TEST_F(EditingTest, CutAndDeleteNeverTakeTheFirstOrigin) {
@@ -105,12 +92,10 @@ TEST_F(EditingTest, CutAndDeleteNeverTakeTheFirstOrigin) {
   const int rows = w.Table1.Rows();
   Select(0, 2);
   w.Clipboard.CutEdit_Click();
-  // Neither copied nor deleted: the clipboard holds rows 1 and 2 only.
   EXPECT_EQ(Column(w.EditTable, kMnemonicColumn), (Texts{"MVI  A,   count", "JMP  loop"}));
   EXPECT_EQ(w.Table1.Text(0, kLabelColumn), "Origin");
   EXPECT_EQ(Mnemonic(1), "NOP");
   EXPECT_FALSE(w.InsertMode());
-  EXPECT_EQ(w.WriteModeLabel.fore, kRed);
 
   // A delete from row 0 appends no row holding a stray text.
   Select(0, 1);
@@ -120,25 +105,10 @@ TEST_F(EditingTest, CutAndDeleteNeverTakeTheFirstOrigin) {
   for (int r = 0; r < w.Table1.Rows(); ++r) EXPECT_NE(w.Table1.Text(r, kLabelColumn), "2");
 }
 
-TEST_F(EditingTest, ALabelWhoseRowGoesLosesItsAddress) {
-  // As after opening a file: equivalents known, the derived lists not yet.
-  w.Symbols.LabelEqtList[0] = "8000";
-  w.Symbols.LabelPlacedList.clear();
-  w.Symbols.LabelUsedList.clear();
-  w.Symbols.LabelLineList.clear();
-  Select(1, 1);
-  w.Clipboard.DeleteEdit_Click();
-  EXPECT_EQ(w.Symbols.LabelEqtList, (Texts{"XXXX", "9000"}));
-  // The names stay in the lists (Trash Unused Strings removes them).
-  EXPECT_EQ(w.Symbols.XXCombo.Items(), (Texts{"count"}));
-}
-
 TEST_F(EditingTest, PasteInsertsAtTheCursorAndAddsMissingStrings) {
   Select(1, 2);
   w.Clipboard.CopyEdit_Click();
-  w.New_File();
-  ASSERT_EQ(w.EditTable.Rows(), 2);  // the clipboard survives New
-  EXPECT_TRUE(w.Menu.PasteEdit.enabled);
+  w.New_File();  // the clipboard survives New
   w.Clipboard.PasteEdit_Click();
   EXPECT_EQ(Mnemonic(1), "MVI  A,   count");
   EXPECT_EQ(Mnemonic(2), "JMP  loop");
@@ -147,11 +117,7 @@ TEST_F(EditingTest, PasteInsertsAtTheCursorAndAddsMissingStrings) {
   EXPECT_EQ(w.Symbols.XXCombo.Items(), (Texts{"count"}));
   EXPECT_EQ(w.Symbols.XXEqtList, (Texts{"05"}));
   EXPECT_EQ(w.Symbols.LabelCombo.Items(), (Texts{"loop"}));
-  EXPECT_EQ(w.Symbols.LabelPlacedList, (Texts{"1"}));
   EXPECT_EQ(w.Symbols.LabelLineList, (Texts{"1"}));
-  EXPECT_EQ(w.Symbols.LabelUsedList, (Texts{"1"}));
-  EXPECT_EQ(w.EntryState, ProgramState);
-  EXPECT_EQ(w.TipsLabel.text, "Completed pasting.");
   EXPECT_TRUE(w.ProgramChanged);
 }
 
@@ -165,9 +131,7 @@ TEST_F(EditingTest, PasteRenamesAnOperandThatWouldDisagree) {
   EXPECT_EQ(Mnemonic(3), "JMP  a2");
   EXPECT_EQ(w.StringTable.Text(3, 0), "a2");
   EXPECT_EQ(w.Symbols.LabelEqtList[w.Symbols.LabelIndex("a2")], "XXXX");
-  EXPECT_EQ(w.NextLabelNumber, 2);
   // The clipboard holds the new name: a second paste matches it.
-  EXPECT_EQ(w.EditStringTable.Text(0, 0), "a2");
   const size_t labels = w.Symbols.LabelCombo.size();
   w.Clipboard.PasteEdit_Click();
   EXPECT_EQ(Mnemonic(4), "JMP  a2");
@@ -179,21 +143,6 @@ TEST_F(EditingTest, PasteRenamesAnOperandThatWouldDisagree) {
   w.EditTable.SetText(0, kMnemonicColumn, "JMP  loop");
   w.Clipboard.PasteEdit_Click();
   EXPECT_EQ(Mnemonic(5), "JMP  loop");
-}
-
-TEST_F(EditingTest, ABlockMovedByCutAndPasteKeepsItsLabels) {
-  // Addresses assigned: loop stands at 8000 and the jump carries it.
-  w.Symbols.LabelEqtList[0] = "8000";
-  w.Table1.SetText(2, kOpcodeColumn, "C3   00   80");
-  Select(1, 2);
-  w.Clipboard.CutEdit_Click();
-  ASSERT_EQ(w.Symbols.LabelEqtList[0], "XXXX");  // its row went with the cut
-  w.NextLine(3);
-  w.Clipboard.PasteEdit_Click();
-  EXPECT_EQ(w.Table1.Text(3, kLabelColumn), "loop");
-  EXPECT_EQ(Mnemonic(4), "JMP  loop");
-  EXPECT_EQ(w.Table1.Text(4, kOpcodeColumn), "C3   XX   XX");
-  EXPECT_EQ(w.Symbols.LabelCombo.Items(), (Texts{"loop", "sub"}));
 }
 
 TEST_F(EditingTest, PasteKeepsLabelsAndVariablesApart) {
@@ -219,19 +168,37 @@ TEST_F(EditingTest, PasteKeepsLabelsAndVariablesApart) {
   EXPECT_EQ(w.Symbols.LabelEqtList[2], "XXXX");
 }
 
+TEST_F(EditingTest, ABlockMovedByCutAndPasteKeepsItsLabels) {
+  // As after opening a file with addresses assigned: loop stands at 8000,
+  // the jump carries it, the lists derived from the table are not yet made.
+  w.Symbols.LabelEqtList[0] = "8000";
+  w.Symbols.LabelPlacedList.clear();
+  w.Symbols.LabelUsedList.clear();
+  w.Symbols.LabelLineList.clear();
+  w.Table1.SetText(2, kOpcodeColumn, "C3   00   80");
+  Select(1, 2);
+  w.Clipboard.CutEdit_Click();
+  ASSERT_EQ(w.Symbols.LabelEqtList, (Texts{"XXXX", "9000"}));  // its row went with the cut
+  EXPECT_EQ(w.Symbols.XXCombo.Items(), (Texts{"count"}));  // names stay in the lists
+  w.NextLine(3);
+  w.Clipboard.PasteEdit_Click();
+  EXPECT_EQ(w.Table1.Text(3, kLabelColumn), "loop");
+  EXPECT_EQ(Mnemonic(4), "JMP  loop");
+  EXPECT_EQ(w.Table1.Text(4, kOpcodeColumn), "C3   XX   XX");
+  EXPECT_EQ(w.Symbols.LabelCombo.Items(), (Texts{"loop", "sub"}));
+}
+
 TEST_F(EditingTest, PastedLabelsAndOriginsJoinTheProgram) {
   Select(4, 6);  // Origin 9000, CALL sub, sub: RET
   w.Clipboard.CopyEdit_Click();
   w.NextLine(2);
   w.Clipboard.PasteEdit_Click();
-  // sub stands in two Label cells now (address assignment reports it) and
-  // is not added again; the origin is an origin with its start address.
+  // sub is not added again; the origin keeps its start address.
   EXPECT_EQ(w.Symbols.LabelCombo.Items(), (Texts{"loop", "sub"}));
   EXPECT_EQ(w.Table1.Text(2, kLabelColumn), "Origin");
   EXPECT_EQ(w.Table1.Text(2, kAddressColumn), "9000");
   EXPECT_EQ(w.Table1.BackColor(2, kCommentColumn), kOriginGrey);
   EXPECT_EQ(w.OriginList, (Texts{"8000", "9000", "9000"}));
-  EXPECT_EQ(w.CursorRow, 5);
   EXPECT_EQ(Mnemonic(5), "JMP  loop");
 }
 
@@ -245,37 +212,6 @@ TEST_F(EditingTest, EditingWaitsForTheIdleState) {
   w.Clipboard.CutEdit_Click();
   EXPECT_EQ(w.Table1.Rows(), rows);
   EXPECT_EQ(Mnemonic(1), "MVI  A,   count");
-  EXPECT_FALSE(w.Menu.PasteEdit.enabled);
-}
-
-// The view hears of a block as one insert or removal of its rows.
-class RecordingObserver : public GridObserver {
- public:
-  Texts events;
-  void BeginInsertRows(int first, int count) override {
-    events.push_back("insert " + std::to_string(first) + "+" + std::to_string(count));
-  }
-  void EndInsertRows() override {}
-  void BeginRemoveRows(int first, int count) override {
-    events.push_back("remove " + std::to_string(first) + "+" + std::to_string(count));
-  }
-  void EndRemoveRows() override {}
-  void CellChanged(int, int) override {}
-  void RowsChanged(int first, int count, int) override {
-    events.push_back("rows " + std::to_string(first) + "+" + std::to_string(count));
-  }
-  void BeginReset() override { events.push_back("reset"); }
-  void EndReset() override {}
-};
-
-TEST_F(EditingTest, BlocksMoveInOneSplice) {
-  RecordingObserver table;
-  w.Table1.SetObserver(&table);
-  Select(1, 3);
-  w.Clipboard.CutEdit_Click();
-  w.Clipboard.PasteEdit_Click();
-  w.Table1.SetObserver(nullptr);
-  EXPECT_EQ(table.events, (Texts{"remove 1+3", "insert 4+3", "rows 4+3"}));
 }
 
 }  // namespace

@@ -121,6 +121,26 @@ class TrainerLinkUiTest : public QObject, public ShellFixture {
     QVERIFY(!port().IsOpen());
   }
 
+  // The reply comes while the quit question is open: the core takes it only
+  // after the box has closed, never from inside it.
+  void aReplyDuringAModalBoxIsTakenAfterIt() {
+    QTemporaryDir dir;
+    QVERIFY(StartUpload());
+    bool seenInsideBox = false;
+    OnNextModal<QMessageBox>([this, &seenInsideBox](QMessageBox* box) {
+      trainer->Send(SampleRecords()[0] + "\r\n" + kEndRecord + "\r\n");
+      QTest::qWait(300);
+      seenInsideBox = m().Link.UploadWaiting() && m().Link.UploadText.empty();
+      box->button(QMessageBox::Cancel)->click();
+    });
+    ChooseNextFile(dir.filePath("late.hex"));
+    window().action("QuitFile")->trigger();
+    QVERIFY(seenInsideBox);
+    QTRY_COMPARE_WITH_TIMEOUT(tips(), QString("Program Mode."), 5000);
+    QVERIFY(QFile::exists(dir.filePath("late.hex")));
+    QCOMPARE(m().Hex.HexList, (std::vector<std::string>{SampleRecords()[0], kEndRecord}));
+  }
+
   void escEndsASilentWait() {
     QVERIFY(StartUpload());
     QTest::qWait(300);

@@ -1,16 +1,10 @@
 // The hex-file commands through the real widgets, headless: Ctrl+A saves the
-// assembled program through Qt's file dialog, and File > Download reads it
-// back and starts the download.
-#include <QApplication>
+// assembled program through Qt's file dialog, and File > Download reads it back.
 #include <QFileDialog>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
-#include <functional>
 
 #include "support/shell_fixture.h"
 
@@ -20,38 +14,26 @@ class HexFilesUiTest : public QObject, public ShellFixture {
   Q_OBJECT
 
  private:
-  // Picks `path` in the next file dialog once it is open. A message box
-  // that comes first is answered No (keep the program unsaved) or, for the
-  // notice of the unused strings, OK.
+  // Picks `path` in the next file dialog; a message box before it is
+  // answered No (keep the program unsaved), or OK where it has no No.
   static void ChooseFile(const QString& path) {
-    auto* poll = new QTimer(qApp);
-    poll->setInterval(20);
-    QObject::connect(poll, &QTimer::timeout, [poll, path] {
-      QWidget* modal = QApplication::activeModalWidget();
+    OnNextModal([path](QWidget* modal) {
       if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-        QAbstractButton* button = box->button(QMessageBox::No);
-        if (button == nullptr) button = box->button(QMessageBox::Ok);
-        if (button != nullptr) button->click();
-        return;
+        QAbstractButton* no = box->button(QMessageBox::No);
+        (no != nullptr ? no : box->button(QMessageBox::Ok))->click();
+        ChooseFile(path);
+      } else if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
+        dialog->selectFile(path);
+        if (auto* edit = dialog->findChild<QLineEdit*>("fileNameEdit")) edit->setText(path);
+        QMetaObject::invokeMethod(dialog, "accept");
       }
-      auto* dialog = qobject_cast<QFileDialog*>(modal);
-      if (dialog == nullptr) return;
-      poll->stop();
-      poll->deleteLater();
-      dialog->selectFile(path);
-      if (auto* edit = dialog->findChild<QLineEdit*>("fileNameEdit")) edit->setText(path);
-      QMetaObject::invokeMethod(dialog, "accept");
     });
-    poll->start();
   }
 
  private slots:
-  void init() { QVERIFY(StartShell()); }
-  void cleanup() { StopShell(); }
-
   void assembleWithTheShortcutThenDownload() {
+    QVERIFY(StartShell());
     QTemporaryDir dir;
-    QVERIFY(dir.isValid());
     m().Table1.SetText(1, kMnemonicColumn, "HLT");
     m().Table1.SetText(1, kOpcodeColumn, "76");
     const QString path = dir.filePath("prog.hex");
@@ -67,6 +49,7 @@ class HexFilesUiTest : public QObject, public ShellFixture {
     window().action("DownloadFile")->trigger();
     QCOMPARE(m().Hex.HexFileTitle, std::string("prog.hex"));
     QCOMPARE(m().Hex.HexList.size(), size_t(2));
+    StopShell();
   }
 };
 

@@ -42,21 +42,18 @@ class TableLayoutTest : public QObject, public ShellFixture {
   void init() { QVERIFY(StartShell()); }
   void cleanup() { StopShell(); }
 
-  void columnsShowCodeTextsAddressesAndEightCharacterNamesWhole() {
+  void codeTextsAddressesAndNamesShowWholeACutCellInItsTooltip() {
     SetCells(1, "waitloop", "LXI  SP,  stacktop", "C3   XX   XX");
     SetCells(2, "mmmmmmmm", "MVI  M,   wwwwwwww", "3E   XX");
     SetCells(3, "", "CALL  printmsg", "CD   DD   DD");
     for (int row = 1; row <= 3; ++row)
       for (int col = kLabelColumn; col <= kOpcodeColumn; ++col)
         QVERIFY2(ShowsWhole(row, col), qPrintable(cell(row, col)));
-  }
-
-  void aCellStillCutOffShowsItsWholeTextAsTooltip() {
-    const QString longName = "averyveryverylongoperandname";
-    SetCells(1, "start", "JMP  " + longName, "C3   XX   XX", "Short.");
-    QVERIFY(!ShowsWhole(1, kMnemonicColumn));
-    QCOMPARE(TipAt(1, kMnemonicColumn), "JMP  " + longName);
-    QCOMPARE(TipAt(1, kLabelColumn), QString());  // shown whole: no tooltip
+    const QString cut = "JMP  averyveryverylongoperandname";
+    SetCells(4, "start", cut, "C3   XX   XX", "Short.");
+    QVERIFY(!ShowsWhole(4, kMnemonicColumn));
+    QCOMPARE(TipAt(4, kMnemonicColumn), cut);
+    QCOMPARE(TipAt(4, kLabelColumn), QString());  // shown whole: no tooltip
     // A long text is wrapped in its tooltip rather than running off the screen.
     QVERIFY(CutCellTips::TipText(QString(300, 'a')).startsWith("<p"));
   }

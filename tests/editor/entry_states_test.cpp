@@ -205,50 +205,33 @@ TEST_F(EntryStateTest, EntryModeTogglesBetweenTheIdleStates) {
   EXPECT_FALSE(w.Data.DataBox.visible);
 }
 
-// The commands the menus offer only in the idle states, called in another
-// state (a key press can reach a procedure whatever the menu shows): each
-// leaves the program, the entry and the window exactly as they were.
+// Commands the menus offer only in the idle states, reached in another state
+// (a key press can reach a procedure whatever the menu shows), change nothing.
 TEST_F(EntryStateTest, IdleOnlyCommandsDoNothingInOtherStates) {
+#define COMMAND(call) {#call, [&] { call; }}
   const std::vector<std::pair<const char*, std::function<void()>>> commands = {
-      {"NewFile", [&] { w.NewFile_Click(); }},
-      {"NewOrigin", [&] { w.NewOrigin_Click(); }},
-      {"OpenFile", [&] { w.OpenFile_Click(); }},
-      {"SaveFile", [&] { w.SaveFile_Click(); }},
-      {"SaveAsFile", [&] { w.SaveAsFile_Click(); }},
-      {"QuitFile", [&] { w.QuitFile_Click(); }},
-      {"AssembleFile", [&] { w.Hex.AssembleFile_Click(); }},
-      {"DisassembleFile", [&] { w.Hex.DisassembleFile_Click(); }},
-      {"DownloadFile", [&] { w.Hex.DownloadFile_Click(); }},
-      {"UploadFile", [&] { w.Link.UploadFile_Click(); }},
-      {"PageOption(1)", [&] { w.Print.PageOption_Click(1); }},
-      {"ViewPrintInfo", [&] { w.Print.ViewPrintInfo_Click(); }},
-      {"PrintComments", [&] { w.PrintComment.PrintComments_Click(); }},
-      {"PrintFile", [&] { w.Print.PrintFile_Click(); }},
-      {"CutEdit", [&] { w.Clipboard.CutEdit_Click(); }},
-      {"CopyEdit", [&] { w.Clipboard.CopyEdit_Click(); }},
-      {"PasteEdit", [&] { w.Clipboard.PasteEdit_Click(); }},
-      {"DeleteEdit", [&] { w.Clipboard.DeleteEdit_Click(); }},
-      {"FindLabel", [&] { w.Find.FindLabel_Click(); }},
-      {"FindVariable", [&] { w.Find.FindVariable_Click(); }},
-      {"ReplaceLabel", [&] { w.Replace.ReplaceLabel_Click(); }},
-      {"ReplaceVariable", [&] { w.Replace.ReplaceVariable_Click(); }},
-      {"PlaceLabelTool", [&] { w.Place.PlaceLabelTool_Click(); }},
-      {"DeleteLabels", [&] { w.DeleteLabels_Click(); }},
-      {"DeleteUnusedLabels", [&] { w.DeleteUnusedLabels_Click(); }},
-      {"CommentsTool", [&] { w.Comments.CommentsTool_Click(); }},
-      {"AssignAddress", [&] { w.AssignAddress_Click(); }},
-      {"EqtOption", [&] { w.Equivalents.EqtOption_Click(); }},
-      {"EntryMode", [&] { w.EntryMode_Click(); }},
+      COMMAND(w.NewFile_Click()), COMMAND(w.NewOrigin_Click()), COMMAND(w.OpenFile_Click()),
+      COMMAND(w.SaveFile_Click()), COMMAND(w.SaveAsFile_Click()), COMMAND(w.QuitFile_Click()),
+      COMMAND(w.Hex.AssembleFile_Click()), COMMAND(w.Hex.DisassembleFile_Click()),
+      COMMAND(w.Hex.DownloadFile_Click()), COMMAND(w.Link.UploadFile_Click()),
+      COMMAND(w.Print.PageOption_Click(1)), COMMAND(w.Print.ViewPrintInfo_Click()),
+      COMMAND(w.PrintComment.PrintComments_Click()), COMMAND(w.Print.PrintFile_Click()),
+      COMMAND(w.Clipboard.CutEdit_Click()), COMMAND(w.Clipboard.CopyEdit_Click()),
+      COMMAND(w.Clipboard.PasteEdit_Click()), COMMAND(w.Clipboard.DeleteEdit_Click()),
+      COMMAND(w.Find.FindLabel_Click()), COMMAND(w.Find.FindVariable_Click()),
+      COMMAND(w.Replace.ReplaceLabel_Click()), COMMAND(w.Replace.ReplaceVariable_Click()),
+      COMMAND(w.Place.PlaceLabelTool_Click()), COMMAND(w.DeleteLabels_Click()),
+      COMMAND(w.DeleteUnusedLabels_Click()), COMMAND(w.Comments.CommentsTool_Click()),
+      COMMAND(w.AssignAddress_Click()), COMMAND(w.Equivalents.EqtOption_Click()),
+      COMMAND(w.EntryMode_Click()),
   };
+#undef COMMAND
   auto snapshot = [&] {
-    std::vector<std::string> cells;
+    std::vector<std::string> cells = {w.TipsLabel.text, w.Menu.EntryMode.caption, w.FileTitle};
     for (int r = 0; r < w.Table1.Rows(); ++r) {
       for (int c = 0; c < 5; ++c) cells.push_back(w.Table1.Text(r, c));
       cells.push_back(w.StringTable.Text(r, 0));
     }
-    cells.push_back(w.TipsLabel.text);
-    cells.push_back(w.Menu.EntryMode.caption);
-    cells.push_back(w.FileTitle);
     for (const MenuEntry& page : w.Menu.PageOption) cells.push_back(page.checked ? "x" : "-");
     return cells;
   };
@@ -265,10 +248,8 @@ TEST_F(EntryStateTest, IdleOnlyCommandsDoNothingInOtherStates) {
       click();
       EXPECT_EQ(w.EntryState, state);
       EXPECT_EQ(snapshot(), before);
-      EXPECT_TRUE(host.boxes.empty());
-      EXPECT_TRUE(host.dialogs.empty());
-      EXPECT_TRUE(host.timers.empty());
-      EXPECT_TRUE(host.shown.empty());
+      EXPECT_TRUE(host.boxes.empty() && host.dialogs.empty() && host.timers.empty() &&
+                  host.shown.empty());
       EXPECT_FALSE(host.ended);
       EXPECT_TRUE(w.ProgramChanged);
     }

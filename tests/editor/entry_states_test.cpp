@@ -51,7 +51,8 @@ const StateCase kStates[] = {
      PanelShown::Unchanged},
     {25, "Enter starting address of the Origin and Click Accept', or press 'Esc' to quit.",
      PanelShown::Number},
-    {26, "Enter Label, and Click 'Equivalent' to assign Equivalent Address.", PanelShown::Unchanged},
+    {26, "Enter Label, and Click 'Equivalent' to assign Equivalent Address.",
+     PanelShown::Unchanged},
     {27, "Enter Equivalent Address and Click 'Accept'.", PanelShown::Number},
     {28, "Enter starting address of the Origin and Click 'Accept', or press 'Esc' to quit.",
      PanelShown::Number},
@@ -120,8 +121,10 @@ TEST_F(EntryStateTest, PromptListMatchesTheStates) {
   EXPECT_EQ(TipsListItem(0), "");
   EXPECT_EQ(TipsListItem(33), "");
   EXPECT_EQ(TipsListItem(35), "");
-  EXPECT_EQ(TipsListItem(32), "Select a Variable from list and Click 'Find', or Click 'Done' to close.");
-  EXPECT_EQ(TipsListItem(22), "Select a Label from list and Click 'Find', or Click 'Done' to close.");
+  EXPECT_EQ(TipsListItem(32),
+            "Select a Variable from list and Click 'Find', or Click 'Done' to close.");
+  EXPECT_EQ(TipsListItem(22),
+            "Select a Label from list and Click 'Find', or Click 'Done' to close.");
   EXPECT_EQ(TipsListItem(23),
             "Select Labels from table, Enter Label and Click 'Replace'; or Click 'Cancel'.");
 }
@@ -277,7 +280,8 @@ TEST_F(EntryStateTest, EscInTheIdleStateOnlyReselectsTheCursorRow) {
 }
 
 TEST_F(EntryStateTest, EscWhileAnOperandIsAwaitedRestoresTheSavedLine) {
-  w.SavedLine = {"loop", "", "MOV  A,  B", "78", "Move content of B-register into Accumulator.", ""};
+  w.SavedLine = {"loop", "", "MOV  A,  B", "78", "Move content of B-register into Accumulator.",
+                 ""};
   w.SavedLineFlag = true;
   w.Table1.SetText(1, kMnemonicColumn, "MVI");
   w.ControlTransfer(MviRegisterState);

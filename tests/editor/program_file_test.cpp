@@ -120,7 +120,8 @@ class ProgramFileTest : public SessionTest, public TempFolder {
 TEST_F(ProgramFileTest, NewProgramWithOneInstructionGivesTheDocumentedFile) {
   SetRow(1, {"", "8000", "NOP", "00", "No Operation."});
   SaveAs("one.zvt");
-  const std::string expected = kWarningLine + "\"8085\"\r\n32\r\n" + Row("Origin", "8000", "", "", "") +
+  const std::string expected = kWarningLine + "\"8085\"\r\n32\r\n" +
+                               Row("Origin", "8000", "", "", "") +
                                Row("", "", "NOP", "00", "No Operation.") + Repeat(kBlankRow, 30) +
                                "\"EOT\"\r\n0\r\n0\r\n\"EOF\"\r\n";
   EXPECT_EQ(ReadBytes("one.zvt"), expected);
@@ -194,7 +195,11 @@ TEST_F(ProgramFileTest, SaveThenOpenGivesTheSameProgram) {
 TEST_F(ProgramFileTest, OpensFilesOfTheOriginalSystemWrittenInWindows1252) {
   // The original writes 8-bit text: here a degree sign and a euro sign.
   WriteBytes("old.zvt", kWarningLine + "\"8085\"\r\n2\r\n" + Row("Origin", "8000", "", "", "") +
-                            Row("", "", "MVI  A, v1", "3E   XX", "Temp. in \xB0" "C, \x80" "5", "v1") +
+                            Row("", "", "MVI  A, v1", "3E   XX",
+                                "Temp. in \xB0"
+                                "C, \x80"
+                                "5",
+                                "v1") +
                             "\"EOT\"\r\n0\r\n1\r\n\"v1\",\"XX\"\r\n\"EOF\"\r\n");
   Open("old.zvt");
   EXPECT_EQ(w.TipsLabel.text, "File Opened.");
@@ -210,7 +215,10 @@ TEST_F(ProgramFileTest, EncodingIsDecidedItemByItem) {
   // and the next save writes both in UTF-8.
   const std::string utf8 = "25 \xC2\xB0" "C, Gr\xC3\xBC\xC3\x9F" "e";
   WriteBytes("mixed.zvt", kWarningLine + "\"8085\"\r\n3\r\n" + Row("Origin", "8000", "", "", "") +
-                              Row("", "", "NOP", "00", utf8) + Row("", "", "NOP", "00", "30 \xB0" "C") +
+                              Row("", "", "NOP", "00", utf8) +
+                              Row("", "", "NOP", "00",
+                                  "30 \xB0"
+                                  "C") +
                               "\"EOT\"\r\n0\r\n0\r\n\"EOF\"\r\n");
   Open("mixed.zvt");
   EXPECT_EQ(w.Table1.Text(1, kCommentColumn), "25 °C, Grüße");
@@ -224,7 +232,8 @@ TEST_F(ProgramFileTest, ReaderIsLenientAboutQuotesLineEndsAndWhatFollowsEof) {
   // LF line ends, unquoted texts, blanks around items, a byte-order mark,
   // and notes after "EOF".
   const std::string text =
-      "\xEF\xBB\xBFWarning\n8085\n 1 \nOrigin,8000, , ,\"a, b\",\nEOT\n1\nloop , 8002\n0\nEOF\nnotes";
+      "\xEF\xBB\xBFWarning\n8085\n 1 \nOrigin,8000, , ,\"a, b\",\nEOT\n1\nloop , "
+      "8002\n0\nEOF\nnotes";
   const ProgramFileReadResult read = ReadProgramFile(text);
   ASSERT_TRUE(read.ok()) << ProgramFileFaultText(read.fault);
   ASSERT_EQ(read.content.rows.size(), 1u);
@@ -351,20 +360,28 @@ TEST_F(ProgramFileTest, DamagedFilesAreUnreadable) {
       {"variable count too small",
        head + "1\r\n" + origin + "\"EOT\"\r\n0\r\n0\r\n\"v1\",\"XX\"\r\n\"EOF\"\r\n",
        ProgramFileFault::MissingEof},
-      {"missing EOF", head + "1\r\n" + origin + "\"EOT\"\r\n0\r\n0\r\n", ProgramFileFault::Truncated},
-      {"cut in a row", head + "2\r\n" + origin + "\"\"\r\n\"\"\r\n\"NO", ProgramFileFault::UnterminatedQuote},
-      {"unterminated quote", head + "1\r\n" + Row("Origin", "8000", "", "", "x") + "\"oops\r\n" + tail,
+      {"missing EOF", head + "1\r\n" + origin + "\"EOT\"\r\n0\r\n0\r\n",
+       ProgramFileFault::Truncated},
+      {"cut in a row", head + "2\r\n" + origin + "\"\"\r\n\"\"\r\n\"NO",
+       ProgramFileFault::UnterminatedQuote},
+      {"unterminated quote",
+       head + "1\r\n" + Row("Origin", "8000", "", "", "x") + "\"oops\r\n" + tail,
        ProgramFileFault::UnterminatedQuote},
       {"text after quote", head + "1\r\n\"Origin\"x\r\n", ProgramFileFault::TrailingText},
       {"stray quote", head + "1\r\nOri\"gin\r\n", ProgramFileFault::StrayQuote},
-      {"NUL in a comment", head + "1\r\n" + Row("Origin", "8000", "", "", std::string("a\0b", 3)) + tail,
+      {"NUL in a comment",
+       head + "1\r\n" + Row("Origin", "8000", "", "", std::string("a\0b", 3)) + tail,
        ProgramFileFault::ControlCharacter},
-      {"binary garbage", std::string("\x7F" "ELF\x02\x01\x01\0\0\0\0\0\0\0\0\0\x03\0>\0", 20),
+      {"binary garbage",
+       std::string("\x7F"
+                   "ELF\x02\x01\x01\0\0\0\0\0\0\0\0\0\x03\0>\0",
+                   20),
        ProgramFileFault::ControlCharacter},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    EXPECT_EQ(ReadProgramFile(c.bytes).fault, c.fault) << ProgramFileFaultText(ReadProgramFile(c.bytes).fault);
+    EXPECT_EQ(ReadProgramFile(c.bytes).fault, c.fault)
+        << ProgramFileFaultText(ReadProgramFile(c.bytes).fault);
     WriteBytes("bad.zvt", c.bytes);
     host.boxes.clear();
     Open("bad.zvt");
@@ -387,7 +404,8 @@ TEST_F(ProgramFileTest, OversizedFileIsNotRead) {
 
 // `rows` rows of bare items, seven bytes a row.
 std::string CompactFile(int rows) {
-  std::string text = kWarningLine + "\"8085\"\r\n" + std::to_string(rows) + "\r\nOrigin,8000,,,,\r\n";
+  std::string text =
+      kWarningLine + "\"8085\"\r\n" + std::to_string(rows) + "\r\nOrigin,8000,,,,\r\n";
   for (int r = 1; r < rows; ++r) text += ",,,,,\r\n";
   return text + "EOT\r\n0\r\n0\r\nEOF\r\n";
 }
@@ -418,7 +436,8 @@ TEST_F(ProgramFileTest, CountsAskingForFarMoreMemoryThanTheFileAreRefused) {
 #if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
 #define PARVIX_NO_ADDRESS_SPACE_LIMIT 1
 #elif defined(__has_feature)
-#if __has_feature(address_sanitizer) || __has_feature(thread_sanitizer) || __has_feature(memory_sanitizer)
+#if __has_feature(address_sanitizer) || __has_feature(thread_sanitizer) || \
+    __has_feature(memory_sanitizer)
 #define PARVIX_NO_ADDRESS_SPACE_LIMIT 1
 #endif
 #endif
@@ -631,7 +650,11 @@ TEST_F(ProgramFileTest, FailedSaveAsKeepsTheChosenNameButNotTheState) {
 TEST_F(ProgramFileTest, NonAsciiCommentsAreSavedAsUtf8) {
   SetRow(1, {"", "", "NOP", "00", "Grüße, 25 °C"});
   SaveAs("utf8.zvt");
-  EXPECT_NE(ReadBytes("utf8.zvt").find("\"Gr\xC3\xBC\xC3\x9F" "e, 25 \xC2\xB0" "C\""), std::string::npos);
+  EXPECT_NE(ReadBytes("utf8.zvt")
+                .find("\"Gr\xC3\xBC\xC3\x9F"
+                      "e, 25 \xC2\xB0"
+                      "C\""),
+            std::string::npos);
   w.NewFile_Click();
   Open("utf8.zvt");
   EXPECT_EQ(w.Table1.Text(1, kCommentColumn), "Grüße, 25 °C");

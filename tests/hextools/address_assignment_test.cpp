@@ -109,8 +109,9 @@ TEST_F(AddressAssignmentTest, LabelPlacedTwiceIsAnError) {
   Row(5, "NOP", "00", "twice");
   w.Assign_Address(true);
   EXPECT_TRUE(w.AddressErrorFlag);
-  EXPECT_EQ(host.LastBox(),
-            "Compile error. There is more than one instance of the label 'twice' in the Label field.");
+  EXPECT_EQ(
+      host.LastBox(),
+      "Compile error. There is more than one instance of the label 'twice' in the Label field.");
 }
 
 TEST_F(AddressAssignmentTest, AddressBeyondFFFFNamesTheOrigin) {

@@ -1,4 +1,5 @@
-// File > Assemble: exact hex files equal to the simulator's memory, the checks that stop it, saving.
+// File > Assemble: exact hex files equal to the simulator's memory, the checks that stop it,
+// saving.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -33,13 +34,31 @@ TEST_F(AssemblerTest, GoldenFilesOfOneRecordAndOfSeveralBlocksHoldTheSimulatorsM
   // Blocks in table order 8000, 2000, 0100, 4000 (no code), 0000: 17 bytes with a jump split
   // across the first record's end, exactly 16 bytes, and one byte FF twice (checksums FF and 00).
   w.Symbols.AddLabel("start");
-  struct Line { const char *mnemonic, *code = nullptr, *operand = "", *label = ""; };  // no code: an origin
-  const Line lines[] = {
-      {"LXI  H,  2000", "21   00   20", "", "start"}, {"LXI  D,  1234", "11   34   12"},
-      {"LXI  B,  00FF", "01   FF   00"}, {"MVI  A,   05", "3E   05"}, {"MVI  B,   0A", "06   0A"}, {"NOP", "00"},
-      {"JMP  start", "C3   XX   XX", "start"}, {"2000"}, {"MVI  A,   11", "3E   11"}, {"STA  2100", "32   00   21"},
-      {"LDA  2100", "3A   00   21"}, {"ADI  01", "C6   01"}, {"OUT  01", "D3   01"}, {"IN  00", "DB   00"},
-      {"CMA", "2F"}, {"RET", "C9"}, {"0100"}, {"RST  7", "FF"}, {"4000"}, {"", ""}, {"0000"}, {"RST  7", "FF"}};
+  struct Line {
+    const char *mnemonic, *code = nullptr, *operand = "", *label = "";
+  };  // no code: an origin
+  const Line lines[] = {{"LXI  H,  2000", "21   00   20", "", "start"},
+                        {"LXI  D,  1234", "11   34   12"},
+                        {"LXI  B,  00FF", "01   FF   00"},
+                        {"MVI  A,   05", "3E   05"},
+                        {"MVI  B,   0A", "06   0A"},
+                        {"NOP", "00"},
+                        {"JMP  start", "C3   XX   XX", "start"},
+                        {"2000"},
+                        {"MVI  A,   11", "3E   11"},
+                        {"STA  2100", "32   00   21"},
+                        {"LDA  2100", "3A   00   21"},
+                        {"ADI  01", "C6   01"},
+                        {"OUT  01", "D3   01"},
+                        {"IN  00", "DB   00"},
+                        {"CMA", "2F"},
+                        {"RET", "C9"},
+                        {"0100"},
+                        {"RST  7", "FF"},
+                        {"4000"},
+                        {"", ""},
+                        {"0000"},
+                        {"RST  7", "FF"}};
   for (int r = 1; const Line& line : lines) {
     if (line.code) SetRow(r++, line.mnemonic, line.code, line.label, line.operand);
     else SetOrigin(r++, line.mnemonic);
@@ -56,8 +75,10 @@ TEST_F(AssemblerTest, GoldenFilesOfOneRecordAndOfSeveralBlocksHoldTheSimulatorsM
   }
   w.SimulationView_Click();
   Fire(TimerId::SimulationTimer);
-  const auto& memory = w.WatchWindowDialogInstance.machine.memory;  // the first address that differs:
-  EXPECT_EQ(std::mismatch(image.begin(), image.end(), memory.begin()).first - image.begin(), 0x10000);
+  const auto& memory =
+      w.WatchWindowDialogInstance.machine.memory;  // the first address that differs:
+  EXPECT_EQ(std::mismatch(image.begin(), image.end(), memory.begin()).first - image.begin(),
+            0x10000);
 }
 
 TEST_F(AssemblerTest, ChecksStopAssemblingWithTheirMessagesAndWriteNothing) {
@@ -69,7 +90,8 @@ TEST_F(AssemblerTest, ChecksStopAssemblingWithTheirMessagesAndWriteNothing) {
   SetRow(1, "NOP", "00");
   SetRow(2, "MVI  A,   v9", "3E   XX");
   w.Hex.AssembleFile_Click();
-  EXPECT_EQ(host.LastBox(), "Compile error. The code at address 8001h holds 'XX', which is not a hex byte.");
+  EXPECT_EQ(host.LastBox(),
+            "Compile error. The code at address 8001h holds 'XX', which is not a hex byte.");
   EXPECT_EQ(w.CursorRow, 2);
   w.Table1.SetText(0, kAddressColumn, "FFFE");
   SetRow(2, "JMP  0000", "C3   00   00");

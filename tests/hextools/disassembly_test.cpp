@@ -29,7 +29,8 @@ class DisassemblyTest : public SessionTest {
   // Loads records (address, bytes) as File > Disassemble does, all marked Mnemonic if `markAll`.
   void Load(const Records& records, bool markAll = true) {
     w.Hex.HexList.clear();
-    for (const auto& [address, bytes] : records) w.Hex.HexList.push_back(DataRecordText(address, bytes));
+    for (const auto& [address, bytes] : records)
+      w.Hex.HexList.push_back(DataRecordText(address, bytes));
     w.Hex.HexList.push_back(kEndRecord);
     d.Form_Load();
     if (markAll) Drag(kMnemonic, 1, d.DataTable.Rows() - 1);
@@ -49,7 +50,8 @@ class DisassemblyTest : public SessionTest {
   }
   void Build() {
     ASSERT_TRUE(DoneAndCheck()) << host.LastBox();
-    for (TimerId t : {TimerId::CopyTimer, TimerId::DisassembleTimer, TimerId::CommentTimer}) Fire(t);
+    for (TimerId t : {TimerId::CopyTimer, TimerId::DisassembleTimer, TimerId::CommentTimer})
+      Fire(t);
   }
   std::string Cell(int r, int c) { return w.Table1.Text(r, c); }
   // The program as the rows show it: "label|address|mnemonic|code" per row in use.
@@ -68,7 +70,8 @@ TEST_F(DisassemblyTest, WorkedExampleBecomesOriginMviJmpHlt) {
   Drag(kData, 4, 2);  // upwards
   Texts marks;
   for (int r = 1; r <= 6; ++r) marks.push_back(d.DataTable.Text(r, kCategoryColumn));
-  EXPECT_EQ(marks, (Texts{"Unwanted", "Data Byte", "Data Byte", "Data Byte", "Unwanted", "Unwanted"}));
+  EXPECT_EQ(marks,
+            (Texts{"Unwanted", "Data Byte", "Data Byte", "Data Byte", "Unwanted", "Unwanted"}));
   const DataTableChanges changes = d.takeChanges();  // the view repaints just these rows
   EXPECT_EQ(std::make_pair(changes.first, changes.last), std::make_pair(2, 4));
   Drag(kMnemonic, 1, 6);
@@ -80,7 +83,8 @@ TEST_F(DisassemblyTest, WorkedExampleBecomesOriginMviJmpHlt) {
   EXPECT_EQ(host.pointer, Pointer::Hourglass);
   d.CopyTimer_Timer();
   EXPECT_EQ(w.Table1.Rows(), 32);
-  for (TimerId t : {TimerId::CheckTimer, TimerId::CopyTimer, TimerId::DisassembleTimer, TimerId::CommentTimer})
+  for (TimerId t :
+       {TimerId::CheckTimer, TimerId::CopyTimer, TimerId::DisassembleTimer, TimerId::CommentTimer})
     Fire(t);
 
   EXPECT_EQ(Rows(), (Texts{"Origin|8000||", "a0|8000|MVI  A,  v0|3E   05",
@@ -100,10 +104,12 @@ TEST_F(DisassemblyTest, TheCheckRefusesBadMarkingsWithTheirMessage) {
   using Case = std::tuple<Records, std::vector<std::pair<Mark, int>>, std::string>;
   const std::string missing = "Data missing for instruction in Address 8001.";
   std::vector<Case> cases = {
-      {{{0x8000, {0x00, 0x00}}}, {{kUnwanted, 1}, {kUnwanted, 2}},
+      {{{0x8000, {0x00, 0x00}}},
+       {{kUnwanted, 1}, {kUnwanted, 2}},
        "No byte is marked as Mnemonic or Data Byte."},
       // Operand bytes missing: past the last row, marked otherwise, at another address.
-      {{{0x8000, {0x00, 0xC3}}}, {}, missing}, {{{0x8000, {0x00, 0xCD, 0x00, 0x90}}}, {{kData, 4}}, missing},
+      {{{0x8000, {0x00, 0xC3}}}, {}, missing},
+      {{{0x8000, {0x00, 0xCD, 0x00, 0x90}}}, {{kData, 4}}, missing},
       {{{0x8000, {0x00, 0x3E}}, {0x8005, {0x05}}}, {}, missing},
   };
   for (std::uint8_t op : {0x08, 0x10, 0x18, 0x28, 0x38, 0xCB, 0xD9, 0xDD, 0xED, 0xFD})
@@ -111,7 +117,8 @@ TEST_F(DisassemblyTest, TheCheckRefusesBadMarkingsWithTheirMessage) {
   // Every other byte of memory: four rows apiece, byte 17500 (at 88B8) is past the table's end.
   Records everyOther;
   for (int address = 0; address < 0x10000; address += 2) everyOther.push_back({address, {0x00}});
-  cases.push_back({everyOther, {}, "The marked bytes from address 88B8 on do not fit into one program."});
+  cases.push_back(
+      {everyOther, {}, "The marked bytes from address 88B8 on do not fit into one program."});
   for (const auto& [records, marks, message] : cases) {
     SCOPED_TRACE(message);
     Load(records);
@@ -137,20 +144,29 @@ TEST_F(DisassemblyTest, GapsOpenOriginsJumpsShareLabelsAndOutsideTargetsStayUnpl
   struct Case { Records records; int unwantedRow; Texts rows, variables, labels, placed; };
   const Case cases[] = {
       // An unwanted byte; records that follow on, then one lower down.
-      {{{0x8000, {0x00, 0xFF, 0x00}}}, 2,
+      {{{0x8000, {0x00, 0xFF, 0x00}}},
+       2,
        {"Origin|8000||", "|8000|NOP|00", "|||", "|||", "Origin|8002||", "|8002|NOP|00"}},
-      {{{0x0100, {0x00, 0x00}}, {0x0102, {0x76}}, {0x0050, {0x00}}}, 0,
+      {{{0x0100, {0x00, 0x00}}, {0x0102, {0x76}}, {0x0050, {0x00}}},
+       0,
        {"Origin|0100||", "|0100|NOP|00", "|0101|NOP|00", "|0102|HLT|76", "|||", "|||",
         "Origin|0050||", "|0050|NOP|00"}},
       // Jumps to one address share its label; equal bytes get a variable each.
-      {{{0x8000, {0x06, 0x07, 0x0E, 0x07, 0xC3, 0x00, 0x80, 0xCA, 0x00, 0x80, 0xC2, 0x04, 0x80}}}, 0,
+      {{{0x8000, {0x06, 0x07, 0x0E, 0x07, 0xC3, 0x00, 0x80, 0xCA, 0x00, 0x80, 0xC2, 0x04, 0x80}}},
+       0,
        {"Origin|8000||", "a0|8000|MVI  B,   v0|06   07", "|8002|MVI  C,  v1|0E   07",
         "a1|8004|JMP  a0|C3   00   80", "|8007|JZ  a0|CA   00   80", "|800A|JNZ  a1|C2   04   80"},
-       {"07", "07"}, {"8000", "8004"}, {"1", "1"}},
+       {"07", "07"},
+       {"8000", "8004"},
+       {"1", "1"}},
       // CALL 0005 and LXI H into the middle of the CALL: unplaced labels.
-      {{{0x8000, {0xCD, 0x05, 0x00, 0x21, 0x01, 0x80, 0x76}}}, 0,
-       {"Origin|8000||", "|8000|CALL  a0|CD   05   00", "|8003|LXI  H,  a1|21   01   80", "|8006|HLT|76"},
-       {}, {"0005", "8001"}, {"0", "0"}},
+      {{{0x8000, {0xCD, 0x05, 0x00, 0x21, 0x01, 0x80, 0x76}}},
+       0,
+       {"Origin|8000||", "|8000|CALL  a0|CD   05   00", "|8003|LXI  H,  a1|21   01   80",
+        "|8006|HLT|76"},
+       {},
+       {"0005", "8001"},
+       {"0", "0"}},
   };
   for (const Case& c : cases) {
     Load(c.records);
@@ -162,8 +178,9 @@ TEST_F(DisassemblyTest, GapsOpenOriginsJumpsShareLabelsAndOutsideTargetsStayUnpl
     EXPECT_EQ(w.Symbols.XXEqtList, c.variables);
     EXPECT_EQ(w.Symbols.LabelEqtList, c.labels);
     EXPECT_EQ(w.Symbols.LabelPlacedList, c.placed);
-    EXPECT_EQ(std::make_pair(w.NextXXNumber, w.NextLabelNumber),
-              std::make_pair(static_cast<int>(c.variables.size()), static_cast<int>(c.labels.size())));
+    EXPECT_EQ(
+        std::make_pair(w.NextXXNumber, w.NextLabelNumber),
+        std::make_pair(static_cast<int>(c.variables.size()), static_cast<int>(c.labels.size())));
   }
 }
 
@@ -194,13 +211,15 @@ TEST_F(DisassemblyTest, EveryInstructionMarkedAssemblesAgainToTheSameRecords) {
   Bytes code;
   for (int op = 0; op < 256; ++op) {
     if (IsUndefinedOpcode(op)) continue;
-    for (int i = 0; i < InstructionLength(op); ++i) code.push_back(static_cast<std::uint8_t>(op + 17 * i));
+    for (int i = 0; i < InstructionLength(op); ++i)
+      code.push_back(static_cast<std::uint8_t>(op + 17 * i));
   }
   code.insert(code.end(), {0x00, 0x08, 0xFF});
   Records records;
   for (size_t i = 0; i < code.size(); i += kMaxRecordBytes)
     records.push_back(
-        {0x8000 + int(i), Bytes(code.begin() + i, code.begin() + std::min(code.size(), i + kMaxRecordBytes))});
+        {0x8000 + int(i),
+         Bytes(code.begin() + i, code.begin() + std::min(code.size(), i + kMaxRecordBytes))});
   records.push_back({0x9000, {0xC3, 0x00, 0x80, 0x3E, 0xFF}});
   Load(records);
   Drag(kData, static_cast<int>(code.size()) - 2, static_cast<int>(code.size()));

@@ -28,7 +28,9 @@ class HexFileTest : public SessionTest {
 
   std::string PathOf(const std::string& name) const { return (dir / name).string(); }
   // The next file dialog picks `name` in the scratch folder.
-  void Choose(const std::string& name) { host.fileChoices.push_back(FileChoice{PathOf(name), name}); }
+  void Choose(const std::string& name) {
+    host.fileChoices.push_back(FileChoice{PathOf(name), name});
+  }
   void WriteBytes(const std::string& name, const std::string& bytes) const {
     std::ofstream(dir / name, std::ios::binary) << bytes;
   }

@@ -43,7 +43,8 @@ TEST(HexReadTest, DamagedFilesAndBadChecksumsAreRefused) {
       {":038000003E0576C5\n:00000001FF", Status::ChecksumError},
       {":038000003E05C4\n:00000001FF", Status::ChecksumError},  // one pair short
       {":0\n:00000001FF", Status::ChecksumError},
-      {":0100000000FE\n:01000000ZZFF\n:00000001FF", Status::ChecksumError},  // the first fault decides
+      {":0100000000FE\n:01000000ZZFF\n:00000001FF",
+       Status::ChecksumError},  // the first fault decides
   };
   for (const auto& [text, status] : cases) EXPECT_EQ(ReadHexFileText(text).status, status) << text;
   // What was read before the fault stays.

@@ -17,7 +17,8 @@ const std::vector<std::string> kProgram{kRecord, kEndRecord};
 
 std::string PortMessage(int n) {
   return "Comm" + std::to_string(n) +
-         " is not available or already in use. Please assign another port for serial communication.";
+         " is not available or already in use. Please assign another port for serial "
+         "communication.";
 }
 
 class TrainerLinkTest : public SessionTest {
@@ -44,14 +45,25 @@ TEST_F(TrainerLinkTest, DownloadSendsTheRecordsBackToBackOrTellsWhyNotAndClosesT
   const std::tuple<const char*, std::function<void()>, std::string, std::string> rows[] = {
       {"busy", [this] { port.busy = {1}; }, PortMessage(1), ""},
       {"refuses settings", [this] { port.refusing = {1}; }, "Unable to download.", ""},
-      {"write fails", [this] { port.failWriteAt = 1; }, "Unable to download.", kRecord},  // sent stays sent
-      {"sent", [] {}, "Prepare Microprocessor Trainer for download and click 'OK' to download, or click "
-                      "'Cancel' to cancel download.", kRecord + kEndRecord},
-      {"missing Comm3", [this] { w.Link.PortOption_Click(2); port.present.erase(3); }, PortMessage(3), ""},
+      {"write fails", [this] { port.failWriteAt = 1; }, "Unable to download.",
+       kRecord},  // sent stays sent
+      {"sent", [] {},
+       "Prepare Microprocessor Trainer for download and click 'OK' to download, or click "
+       "'Cancel' to cancel download.",
+       kRecord + kEndRecord},
+      {"missing Comm3",
+       [this] {
+         w.Link.PortOption_Click(2);
+         port.present.erase(3);
+       },
+       PortMessage(3), ""},
   };
   for (const auto& [name, setup, box, sent] : rows) {
     SCOPED_TRACE(name);
-    port.busy.clear(), port.refusing.clear(), port.sent.clear(), port.failWriteAt = -1;
+    port.busy.clear();
+    port.refusing.clear();
+    port.sent.clear();
+    port.failWriteAt = -1;
     setup();
     const bool ok = sent == kRecord + kEndRecord;
     StartDownload();
@@ -77,7 +89,8 @@ TEST_F(TrainerLinkTest, UploadInSmallPiecesAfterAnEchoIsCutAndSaved) {
   // The echo, then the records five bytes at a time; the end record split across two pieces.
   const std::string reply = "ATV1Q0\r\n" + kRecord + "\r\n" + kEndRecord + "\r\n";
   const size_t split = reply.find(kEndRecord) + 5;
-  for (size_t at = 0; at < split; at += 5) port.Arrive(reply.substr(at, std::min<size_t>(5, split - at)));
+  for (size_t at = 0; at < split; at += 5)
+    port.Arrive(reply.substr(at, std::min<size_t>(5, split - at)));
   EXPECT_EQ(w.TipsLabel.text, "Uploading . . .");
   EXPECT_FALSE(host.TimerRunning(TimerId::CreateHexTimer));
   port.Arrive(reply.substr(split));
@@ -95,14 +108,43 @@ TEST_F(TrainerLinkTest, CancelEscOrALostPortSendsAndSavesNothing) {
   const auto esc = [this] { w.TableCancelButton_Click(); };
   const std::string reply = kRecord + "\r\n" + kEndRecord + "\r\n";
   const std::tuple<const char*, std::function<void()>, bool, bool, const char*> rows[] = {
-      {"download", [&] { host.answers = {kAnswerCancel}; StartDownload(); }, 0, 0, "Ready to download."},
-      {"upload", [&] { host.answers = {kAnswerCancel}; Upload({}); }, 0, 0, "Ready to download."},
+      {"download",
+       [&] {
+         host.answers = {kAnswerCancel};
+         StartDownload();
+       },
+       0, 0, "Ready to download."},
+      {"upload",
+       [&] {
+         host.answers = {kAnswerCancel};
+         Upload({});
+       },
+       0, 0, "Ready to download."},
       {"Esc in the wait, which a lower-case end record does not end",
-       [&] { Upload({kRecord + "\r\n:00000001ff\r\n"}); EXPECT_TRUE(w.Link.UploadWaiting()); esc(); }, 1, 0,
-       "Program Mode."},
-      {"Esc after the reply, before the cut", [&] { Upload({kEndRecord}); esc(); }, 1, 0, "Program Mode."},
-      {"lost port: no message", [&] { Upload({"ATV1Q0\r\n"}); port.Fail(); }, 1, 0, "Upload incomplete."},
-      {"save dialog", [&] { Upload({reply}); Fire(TimerId::CreateHexTimer); }, 1, 1, "Program Mode."},
+       [&] {
+         Upload({kRecord + "\r\n:00000001ff\r\n"});
+         EXPECT_TRUE(w.Link.UploadWaiting());
+         esc();
+       },
+       1, 0, "Program Mode."},
+      {"Esc after the reply, before the cut",
+       [&] {
+         Upload({kEndRecord});
+         esc();
+       },
+       1, 0, "Program Mode."},
+      {"lost port: no message",
+       [&] {
+         Upload({"ATV1Q0\r\n"});
+         port.Fail();
+       },
+       1, 0, "Upload incomplete."},
+      {"save dialog",
+       [&] {
+         Upload({reply});
+         Fire(TimerId::CreateHexTimer);
+       },
+       1, 1, "Program Mode."},
   };
   w.Hex.HexList = kProgram;
   for (const auto& [name, run, opens, dialog, tips] : rows) {
@@ -112,8 +154,8 @@ TEST_F(TrainerLinkTest, CancelEscOrALostPortSendsAndSavesNothing) {
     run();
     EXPECT_EQ(host.boxes.size(), boxes + 1);  // the question only
     EXPECT_EQ(port.opened.empty(), !opens);
-    EXPECT_FALSE(host.TimerRunning(TimerId::DownloadTimer) || host.TimerRunning(TimerId::CreateHexTimer) ||
-                 w.Link.UploadWaiting());
+    EXPECT_FALSE(host.TimerRunning(TimerId::DownloadTimer) ||
+                 host.TimerRunning(TimerId::CreateHexTimer) || w.Link.UploadWaiting());
     ExpectClosed();
     EXPECT_EQ(w.Hex.HexList, kProgram);
     EXPECT_EQ(w.TipsLabel.text, tips);

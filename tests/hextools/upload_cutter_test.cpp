@@ -21,19 +21,20 @@ TEST(UploadCutterTest, RecordsAreCutOutAndABadRecordMakesTheWholeUploadCorrupt) 
   const Case cases[] = {
       {kRecord + "\r\n" + kEndRecord + "\r\n", false, {kRecord, kEndRecord}},
       // The request's echo and noise before the first ":" go, and what follows the end record.
-      {"ATV1Q0\r\n\x7f" + kRecord + "\r\n" + kNext + "\r\n" + kEndRecord + "\r\n:0380", false,
+      {"ATV1Q0\r\n\x7f" + kRecord + "\r\n" + kNext + "\r\n" + kEndRecord + "\r\n:0380",
+       false,
        {kRecord, kNext, kEndRecord}},
       // Line feeds alone, or none at all; lower-case digits kept as sent.
       {":03800000c300803a\n" + kNext + kEndRecord, false, {":03800000c300803a", kNext, kEndRecord}},
-      {kEndRecord, false, {kEndRecord}},  // an empty memory range
+      {kEndRecord, false, {kEndRecord}},                                    // an empty memory range
       {kRecord + "\r\n:02800300760006\r\n" + kEndRecord, true, {kRecord}},  // checksum
-      {kRecord + "\r\n::00000001FF", true, {kRecord}},                       // two ":" in a row
-      {":0380000\r\n" + kEndRecord, true, {}},                                // short record
-      {":03800000C300803A00\r\n" + kEndRecord, true, {}},                     // a byte too many
-      {":03800000C3G0803A\r\n" + kEndRecord, true, {}},                       // not hex
+      {kRecord + "\r\n::00000001FF", true, {kRecord}},                      // two ":" in a row
+      {":0380000\r\n" + kEndRecord, true, {}},                              // short record
+      {":03800000C300803A00\r\n" + kEndRecord, true, {}},                   // a byte too many
+      {":03800000C3G0803A\r\n" + kEndRecord, true, {}},                     // not hex
       {kRecord + "\r\n:00000001ff\r\n" + kNext + kEndRecord, true, {kRecord}},  // an early end
-      {kRecord + "\r\nxx" + kEndRecord, true, {}},                              // noise after a record
-      {kRecord + "\r\n:00000001ff\r\n", true, {}},                              // no end record
+      {kRecord + "\r\nxx" + kEndRecord, true, {}},  // noise after a record
+      {kRecord + "\r\n:00000001ff\r\n", true, {}},  // no end record
   };
   for (const Case& c : cases) {
     const UploadCut cut = CutUpload(c.text);

@@ -24,7 +24,9 @@ class DisassemblyDialogTest : public QObject, public ShellFixture {
   QString category(int row) {
     return dialog().table()->model()->index(row, kCategoryColumn).data().toString();
   }
-  void drag(int fromRow, int toRow) { DragOverRows(dialog().table(), fromRow, toRow, kCategoryColumn); }
+  void drag(int fromRow, int toRow) {
+    DragOverRows(dialog().table(), fromRow, toRow, kCategoryColumn);
+  }
 
  private slots:
   // MVI A,5; JMP 8000; HLT; and a data byte, chosen through File > Disassemble.

@@ -75,8 +75,10 @@ class MainWindowTest : public QObject, public ShellFixture {
     QVERIFY(!window().action("NewFileMenu")->isEnabled());
     QVERIFY(window().action("WriteMode")->isEnabled());
     QVERIFY(find<QWidget>("NumberBox")->isVisible());
-    QCOMPARE(find<QLabel>("TipsLabel")->text(),
-             QString("Enter starting address of the Origin and Click 'Accept', or press 'Esc' to quit."));
+    QCOMPARE(
+        find<QLabel>("TipsLabel")->text(),
+        QString(
+            "Enter starting address of the Origin and Click 'Accept', or press 'Esc' to quit."));
 
     // Esc cancels through the real key.
     QTest::keyClick(&window(), Qt::Key_Escape);

@@ -25,7 +25,8 @@ class PrintPdfTest : public QObject, public ShellFixture {
         {"start", "LXI  H,  table", "21   XX   XX", "Point HL at the table.", "table"},
         {"", "MVI  C,  count", "0E   XX", "Number of bytes to add.", "count"},
         // Too long for the page: cut, and the other columns stay whole.
-        {"", "XRA  A", "AF", "Clear the accumulator: XOR it with itself, which also clears the carry flag.", ""},
+        {"", "XRA  A", "AF",
+         "Clear the accumulator: XOR it with itself, which also clears the carry flag.", ""},
         {"loop", "ADD  M", "86", "Add the byte at HL.", ""},
         {"", "JNZ  loop", "C2   XX   XX", "Until all are added.", "loop"},
         {"", "STA  result", "32   XX   XX", "Keep the sum.", "result"},
@@ -45,14 +46,19 @@ class PrintPdfTest : public QObject, public ShellFixture {
   // Every text is on the page, and `absent` is not.
   void pageHas(int page, std::initializer_list<const char*> texts, const char* absent) {
     const QString text = PdfPageText(pdf, page);
-    for (const char* t : texts) QVERIFY2(text.contains(t), qPrintable(QString("page %1 lacks \"%2\" in: %3").arg(page).arg(t, text)));
-    QVERIFY2(!text.contains(absent), qPrintable(QString("page %1 has \"%2\"").arg(page).arg(absent)));
+    for (const char* t : texts)
+      QVERIFY2(text.contains(t),
+               qPrintable(QString("page %1 lacks \"%2\" in: %3").arg(page).arg(t, text)));
+    QVERIFY2(!text.contains(absent),
+             qPrintable(QString("page %1 has \"%2\"").arg(page).arg(absent)));
   }
-  // File > Print, its question answered; true once it ended and gave the window back (no busy cursor).
+  // File > Print, its question answered; true once it ended and gave the window back (no busy
+  // cursor).
   bool printEndsAndGivesTheWindowBack(QString* question) {
     AnswerNextBox(QMessageBox::Ok, question);
     window().action("PrintFile")->trigger();
-    return QTest::qWaitFor([this] { return !m().Print.Running(); }, 15000) && window().isEnabled() && !QApplication::overrideCursor();
+    return QTest::qWaitFor([this] { return !m().Print.Running(); }, 15000) &&
+           window().isEnabled() && !QApplication::overrideCursor();
   }
 
  private slots:
@@ -70,7 +76,9 @@ class PrintPdfTest : public QObject, public ShellFixture {
     PrintInfoWindow& info = shell->printInfoWindow;
     QTRY_VERIFY(info.isVisible());
     auto count = [&info](const char* name) { return info.findChild<QLabel*>(name)->text(); };
-    QCOMPARE(count("ProgramLineLabel") + " " + count("StringsLabel") + " " + count("TotalPagesLabel"), QString("8 5 2"));
+    QCOMPARE(
+        count("ProgramLineLabel") + " " + count("StringsLabel") + " " + count("TotalPagesLabel"),
+        QString("8 5 2"));
     info.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
     window().action("PrintComments")->trigger();
     QTest::keyClicks(find<QLineEdit>("PrintCommentText"), "Lab 4: sum of a table");
@@ -79,13 +87,18 @@ class PrintPdfTest : public QObject, public ShellFixture {
     QVERIFY(printEndsAndGivesTheWindowBack(&question));
     QVERIFY(question.startsWith("Check the default settings of the printer"));
     QVERIFY(QFile::exists(pdf) && !QFile::exists(pdf + ".part"));
-    pageHas(1, {"QUENMAR COMPUTERS PVT LTD", "Page: 1 of 2", "sum.zvt", "Lab 4: sum of a table",
-                "Label Addr Mnemonics Opcode Comments", "Origin 8000", "Origin 8100",
-                "start 8000 LXI H, table 21 00 81 Point HL at the table.", "8005 XRA A AF Clear the accumulator",
-                "loop 8006 ADD M 86 Add the byte at HL.", "JNZ loop C2 06 80 Until all are added.",
-                "table 8100 DFB 05 05 Data Byte."}, "EQUIVALENTS");
-    pageHas(2, {"QUENMAR COMPUTERS PVT LTD", "EQUIVALENTS", "Page: 2 of 2", "sum.zvt", "Lab 4: sum of a table",
-                "String Equivalent String Equivalent", "start 8000 table 8100 loop 8006 result XXXX", "count 05"}, "JNZ");
+    pageHas(1,
+            {"QUENMAR COMPUTERS PVT LTD", "Page: 1 of 2", "sum.zvt", "Lab 4: sum of a table",
+             "Label Addr Mnemonics Opcode Comments", "Origin 8000", "Origin 8100",
+             "start 8000 LXI H, table 21 00 81 Point HL at the table.",
+             "8005 XRA A AF Clear the accumulator", "loop 8006 ADD M 86 Add the byte at HL.",
+             "JNZ loop C2 06 80 Until all are added.", "table 8100 DFB 05 05 Data Byte."},
+            "EQUIVALENTS");
+    pageHas(2,
+            {"QUENMAR COMPUTERS PVT LTD", "EQUIVALENTS", "Page: 2 of 2", "sum.zvt",
+             "Lab 4: sum of a table", "String Equivalent String Equivalent",
+             "start 8000 table 8100 loop 8006 result XXXX", "count 05"},
+            "JNZ");
     QCOMPARE(PdfPageText(pdf, 3), QString("<pdftotext failed>"));  // two pages, no more
   }
 
@@ -93,7 +106,8 @@ class PrintPdfTest : public QObject, public ShellFixture {
   void printerTroubleIsToldAndTheWindowComesBack() {
     qputenv("PARVIX_PRINT_PDF", dir.filePath("no/such/folder/x.pdf").toLocal8Bit());
     QString failure;
-    OnNextModal<QMessageBox>([&failure](QMessageBox*) { AnswerNextBox(QMessageBox::Ok, &failure); });
+    OnNextModal<QMessageBox>(
+        [&failure](QMessageBox*) { AnswerNextBox(QMessageBox::Ok, &failure); });
     QVERIFY(printEndsAndGivesTheWindowBack(nullptr));
     QCOMPARE(failure, Q(PrinterFailedText(1)));
     QCOMPARE(find<QLabel>("TipsLabel")->text(), QString("Print aborted."));

@@ -42,7 +42,8 @@ class ProgramFileUiTest : public QObject, public ShellFixture {
     OnNextModal([button](QWidget* modal) {
       auto* box = qobject_cast<QMessageBox*>(modal);
       QVERIFY(box != nullptr);
-      QCOMPARE(box->text(), QString("Are you sure you want to quit? You will lose unsaved information."));
+      QCOMPARE(box->text(),
+               QString("Are you sure you want to quit? You will lose unsaved information."));
       box->button(button)->click();
     });
   }
@@ -80,7 +81,8 @@ class ProgramFileUiTest : public QObject, public ShellFixture {
     ChooseFile(dir.filePath("menu.zvt"));
     window().action("OpenFile")->trigger();
     QCOMPARE(window().windowTitle(), QString("Quenmar Parvix - menu.zvt"));
-    QCOMPARE(window().table()->model()->index(1, kMnemonicColumn).data().toString(), QString("NOP"));
+    QCOMPARE(window().table()->model()->index(1, kMnemonicColumn).data().toString(),
+             QString("NOP"));
     QCOMPARE(window().findChild<QLabel*>("TipsLabel")->text(), QString("File Opened."));
   }
 

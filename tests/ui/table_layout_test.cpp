@@ -51,12 +51,16 @@ class TableLayoutTest : public QObject, public ShellFixture {
     const QByteArray dir = qgetenv("PARVIX_SCREENSHOT_DIR");
     if (dir.isEmpty()) QSKIP("PARVIX_SCREENSHOT_DIR not set");
     m().AddRows(30);  // 40 rows
-    SetCells(1, {"initstack", "8003", "LXI  SP,  stacktop", "31   00   90", "Load the equivalent of 'stacktop' into stack pointer."});
-    SetCells(2, {"waitloop", "8006", "MVI  A,   maxcount", "3E   20", "Move the equivalent of 'maxcount' into Accumulator."});
-    SetCells(3, {"", "8009", "CALL  printmsg", "CD   40   80", "Call the subroutine at 'printmsg'."});
+    SetCells(1, {"initstack", "8003", "LXI  SP,  stacktop", "31   00   90",
+                 "Load the equivalent of 'stacktop' into stack pointer."});
+    SetCells(2, {"waitloop", "8006", "MVI  A,   maxcount", "3E   20",
+                 "Move the equivalent of 'maxcount' into Accumulator."});
+    SetCells(3,
+             {"", "8009", "CALL  printmsg", "CD   40   80", "Call the subroutine at 'printmsg'."});
     SetCells(4, {"", "800C", "DCR  A", "3D", "Decrement content of Accumulator."});
     SetCells(5, {"", "800F", "JNZ  waitloop", "C2   03   80", "Jump to 'waitloop' if no zero."});
-    SetCells(6, {"", "8012", "LXI  H,  buffer01", "21   00   91", "Load the equivalent of 'buffer01' into HL-register pair."});
+    SetCells(6, {"", "8012", "LXI  H,  buffer01", "21   00   91",
+                 "Load the equivalent of 'buffer01' into HL-register pair."});
     SetCells(7, {"", "8015", "HLT", "76", "Halt."});
     window().Render();
     QTest::qWait(50);

@@ -12,10 +12,13 @@ class TableMouseUiTest : public QObject, public ShellFixture {
 
  private:
   QTableView* table() { return window().table(); }
-  QPoint centre(int row, int col) { return table()->visualRect(table()->model()->index(row, col)).center(); }
+  QPoint centre(int row, int col) {
+    return table()->visualRect(table()->model()->index(row, col)).center();
+  }
   QList<int> chosen() {  // the rows shown as chosen, in the Mnemonic column only
     QList<int> rows;
-    for (const QModelIndex& i : table()->selectionModel()->selectedIndexes()) rows << (i.column() == kMnemonicColumn ? i.row() : -1);
+    for (const QModelIndex& i : table()->selectionModel()->selectedIndexes())
+      rows << (i.column() == kMnemonicColumn ? i.row() : -1);
     std::sort(rows.begin(), rows.end());
     return rows;
   }
@@ -24,18 +27,28 @@ class TableMouseUiTest : public QObject, public ShellFixture {
   void init() {
     QVERIFY(StartShell());
     window().Run([&] {
-      for (int r = 1; r <= 9; ++r) m().Table1.SetText(r, kMnemonicColumn, "INR  B"), m().Table1.SetText(r, kOpcodeColumn, "04");
+      for (int r = 1; r <= 9; ++r)
+        m().Table1.SetText(r, kMnemonicColumn, "INR  B"),
+            m().Table1.SetText(r, kOpcodeColumn, "04");
       m().UsedRowCount = 10;
     });
   }
   void cleanup() { StopShell(); }
 
-  // A click moves the cursor and its mark; a drag chooses rows (not over a tool's marks) till a click.
+  // A click moves the cursor and its mark; a drag chooses rows (not over a tool's marks) till a
+  // click.
   void clickAndDragOverTheRows() {
     QWidget* viewport = table()->viewport();
     QTest::mouseClick(viewport, Qt::LeftButton, {}, centre(6, kMnemonicColumn));
     QCOMPARE(m().CursorRow, 6);
-    auto back = [this](int row) { return table()->model()->index(row, kMnemonicColumn).data(Qt::BackgroundRole).value<QBrush>().color(); };
+    auto back = [this](int row) {
+      return table()
+          ->model()
+          ->index(row, kMnemonicColumn)
+          .data(Qt::BackgroundRole)
+          .value<QBrush>()
+          .color();
+    };
     QCOMPARE(back(6), ToQColor(kGridFixedBackColor));
     QCOMPARE(back(1), ToQColor(kGridBackColor));
     QTest::mousePress(viewport, Qt::LeftButton, {}, centre(7, kMnemonicColumn));
@@ -52,15 +65,18 @@ class TableMouseUiTest : public QObject, public ShellFixture {
   void variableValueGivenInTheEquivalentsWindow() {
     window().Run([&] {
       m().Symbols.AddVariable("count"), m().StringTable.SetText(1, 0, "count");
-      m().Table1.SetText(1, kMnemonicColumn, "MVI  A,   count"), m().Table1.SetText(1, kOpcodeColumn, "3E   XX");
+      m().Table1.SetText(1, kMnemonicColumn, "MVI  A,   count"),
+          m().Table1.SetText(1, kOpcodeColumn, "3E   XX");
     });
     QTest::keyClick(&window(), Qt::Key_F6);
     EquivalentsWindow& dialog = shell->equivalentsWindow;
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     // Labels there are none: the variables show.
-    QVERIFY(dialog.findChild<QWidget*>("VariableFrame")->isVisible() && !dialog.findChild<QWidget*>("LabelsOption")->isEnabled());
+    QVERIFY(dialog.findChild<QWidget*>("VariableFrame")->isVisible() &&
+            !dialog.findChild<QWidget*>("LabelsOption")->isEnabled());
     QTableView* variables = dialog.variableTable();
-    QTest::mouseClick(variables->viewport(), Qt::LeftButton, {}, variables->visualRect(variables->model()->index(0, 0)).center());
+    QTest::mouseClick(variables->viewport(), Qt::LeftButton, {},
+                      variables->visualRect(variables->model()->index(0, 0)).center());
     auto* accept = dialog.findChild<QPushButton*>("XXAcceptButton");
     QTRY_VERIFY(accept->hasFocus());  // after the focus timer
     QTest::keyClicks(accept, "2f");   // typed, then a keypad digit
@@ -79,7 +95,8 @@ class TableMouseUiTest : public QObject, public ShellFixture {
     // The Comment column is drawn wider than its width: all of it counts.
     const QRect comment = table()->visualRect(table()->model()->index(3, kCommentColumn));
     window().Run([&] { m().Comments.CommentsTool_Click(); });
-    QTest::mouseMove(viewport, QPoint(comment.right() - comment.width() / 20, comment.center().y()));
+    QTest::mouseMove(viewport,
+                     QPoint(comment.right() - comment.width() / 20, comment.center().y()));
     QCOMPARE(viewport->cursor().shape(), Qt::IBeamCursor);
   }
 };

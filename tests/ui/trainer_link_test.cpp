@@ -25,7 +25,8 @@ std::vector<std::string> SampleRecords(int size = 40) {
   std::vector<std::uint8_t> bytes;
   for (int at = 0; at < size; at += 16) {
     bytes.clear();
-    for (int i = at; i < std::min(size, at + 16); ++i) bytes.push_back(static_cast<std::uint8_t>(i * 7));
+    for (int i = at; i < std::min(size, at + 16); ++i)
+      bytes.push_back(static_cast<std::uint8_t>(i * 7));
     records.push_back(DataRecordText((0x8000 + at) & 0xFFFF, bytes));
   }
   records.push_back(kEndRecord);
@@ -77,8 +78,9 @@ class TrainerLinkUiTest : public QObject, public ShellFixture {
   }
 
   void portNumbersFollowTheDeviceOrderUnlessAVariableNamesOne() {
-    const std::vector<std::string> ordered = OrderSerialDevices(
-        {"/dev/ttyACM0", "/dev/ttyUSB10", "/dev/ttyS1", "/dev/ttyUSB2", "/dev/ttyS0", "/dev/rfcomm0"});
+    const std::vector<std::string> ordered =
+        OrderSerialDevices({"/dev/ttyACM0", "/dev/ttyUSB10", "/dev/ttyS1", "/dev/ttyUSB2",
+                            "/dev/ttyS0", "/dev/rfcomm0"});
     QCOMPARE(ordered, (std::vector<std::string>{"/dev/ttyS0", "/dev/ttyS1", "/dev/ttyUSB2",
                                                 "/dev/ttyUSB10", "/dev/ttyACM0", "/dev/rfcomm0"}));
     QCOMPARE(SerialDeviceFor(3, nullptr, ordered), std::string("/dev/ttyUSB2"));

@@ -58,7 +58,9 @@ class WholeRoadTest : public QObject, public ShellFixture {
   QTemporaryDir dir;
   std::unique_ptr<testing::PtyTrainer> trainer;
 
-  void box(const QString& text, QMessageBox::StandardButton b = QMessageBox::Ok) { script.push_back({text, b, {}}); }
+  void box(const QString& text, QMessageBox::StandardButton b = QMessageBox::Ok) {
+    script.push_back({text, b, {}});
+  }
   void file(const QString& name) { script.push_back({{}, QMessageBox::NoButton, path(name)}); }
   QString path(const QString& name) { return dir.filePath(name); }
 
@@ -69,8 +71,10 @@ class WholeRoadTest : public QObject, public ShellFixture {
     if (mbox == nullptr && files == nullptr) return;
     const Answer next = script.empty() ? Answer{"-", QMessageBox::NoButton, {}} : script.front();
     QAbstractButton* button = mbox != nullptr ? mbox->button(next.button) : nullptr;
-    if (mbox != nullptr ? button == nullptr || !mbox->text().startsWith(next.text) : !next.text.isEmpty()) {
-      surprises << (mbox != nullptr ? "message box: " + mbox->text() : "file dialog: " + files->windowTitle());
+    if (mbox != nullptr ? button == nullptr || !mbox->text().startsWith(next.text)
+                        : !next.text.isEmpty()) {
+      surprises << (mbox != nullptr ? "message box: " + mbox->text()
+                                    : "file dialog: " + files->windowTitle());
       return static_cast<QDialog*>(modal)->done(QDialog::Rejected);
     }
     script.pop_front();
@@ -96,7 +100,8 @@ class WholeRoadTest : public QObject, public ShellFixture {
   bool showsTheProgram(bool addresses) {
     for (int r = 0; r <= kLastRow; ++r) {
       const char* const* line = kProgram[r];
-      const QStringList seen{cell(r, kLabelColumn), cell(r, kAddressColumn), cell(r, kMnemonicColumn), cell(r, kOpcodeColumn)};
+      const QStringList seen{cell(r, kLabelColumn), cell(r, kAddressColumn),
+                             cell(r, kMnemonicColumn), cell(r, kOpcodeColumn)};
       if (seen != QStringList{line[0], addresses || r == 0 ? line[1] : "", line[2], line[3]}) {
         return (qWarning() << "row" << r << "shows" << seen, false);
       }
@@ -138,8 +143,14 @@ class WholeRoadTest : public QObject, public ShellFixture {
     ClickCell(window().table(), 1, kMnemonicColumn);
     // Each key, its register, and a new name typed into the label or variable (XX) panel.
     struct Entry { const char* caption; int reg = -1; QString panel, name; };
-    for (const Entry& e : {Entry{"MVI", 1, "XX", "count"}, {"XRA", 7}, {"CALL", -1, "Label", "addc"},
-                           {"DCR", 1}, {"JNZ", -1, "Label", "loop"}, {"HLT"}, {"ADD", 1}, {"RET"}}) {
+    for (const Entry& e : {Entry{"MVI", 1, "XX", "count"},
+                           {"XRA", 7},
+                           {"CALL", -1, "Label", "addc"},
+                           {"DCR", 1},
+                           {"JNZ", -1, "Label", "loop"},
+                           {"HLT"},
+                           {"ADD", 1},
+                           {"RET"}}) {
       click(InstructionKey(e.caption));
       if (e.reg >= 0) click(Q(IndexedName("REG", e.reg)));
       if (e.name.isEmpty()) continue;
@@ -220,12 +231,15 @@ class WholeRoadTest : public QObject, public ShellFixture {
     QTRY_VERIFY(watch().isVisible());
     for (const char* k : {"NUM(8)", "NUM(2)", "NUM(0)", "NUM(0)", "AcceptButton"}) clickWatch(k);
     // The data byte came over with the code.
-    QCOMPARE(watch().table(WatchTable::Memory)->model()->index(0x820D, 1).data().toString(), QString("5A"));
+    QCOMPARE(watch().table(WatchTable::Memory)->model()->index(0x820D, 1).data().toString(),
+             QString("5A"));
     // MVI, XRA, three turns of CALL, ADD, RET, DCR, JNZ: 17 steps to the HLT.
     for (int step = 0; step < 17; ++step) clickWatch("ExecuteButton");
-    const std::pair<int, const char*> registers[] = {{kRowPC, "820A"}, {kRowA, "06"}, {kRowC, "00"}, {kRowSP, "FF00"}};
+    const std::pair<int, const char*> registers[] = {
+        {kRowPC, "820A"}, {kRowA, "06"}, {kRowC, "00"}, {kRowSP, "FF00"}};
     for (auto [row, value] : registers) {
-      QCOMPARE(watch().table(WatchTable::Register)->model()->index(row - 1, 1).data().toString(), QString(value));
+      QCOMPARE(watch().table(WatchTable::Register)->model()->index(row - 1, 1).data().toString(),
+               QString(value));
     }
     box("Program execution halted.");
     clickWatch("ExecuteButton");
@@ -251,7 +265,8 @@ class WholeRoadTest : public QObject, public ShellFixture {
     file("road.hex");
     box("Prepare Microprocessor Trainer for download");
     window().action("DownloadFile")->trigger();
-    QTRY_COMPARE_WITH_TIMEOUT(find<QLabel>("TipsLabel")->text(), QString("Download completed."), 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(find<QLabel>("TipsLabel")->text(), QString("Download completed."),
+                              5000);
     QTRY_VERIFY_WITH_TIMEOUT(testing::Ready(received), 10000);
     QCOMPARE(received.get(), Joined("", ""));
     QtSerialPort& port = shell->host.serialPort();

@@ -214,7 +214,8 @@ class ScreenTourTest : public QObject, public ShellFixture {
     window().action("PlaceLabelTool")->trigger();
     snapWindow("tour-08-place-panel");
     click("ExistingPlaceOption");
-    emit find<QComboBox>("PlaceCombo")->activated(find<QComboBox>("PlaceCombo")->findText("waitloop"));
+    emit find<QComboBox>("PlaceCombo")
+        ->activated(find<QComboBox>("PlaceCombo")->findText("waitloop"));
     window().Run([] {});
     clickCell(5, kLabelColumn);
     snapWindow("tour-08b-place-row-picked");
@@ -229,7 +230,8 @@ class ScreenTourTest : public QObject, public ShellFixture {
     esc();
 
     window().action("FindLabel")->trigger();
-    emit find<QComboBox>("FindCombo")->activated(find<QComboBox>("FindCombo")->findText("counter01"));
+    emit find<QComboBox>("FindCombo")
+        ->activated(find<QComboBox>("FindCombo")->findText("counter01"));
     window().Run([] {});
     snapNextBox("tour-10b-find-count", QMessageBox::Ok);
     click("FindButton");
@@ -264,7 +266,9 @@ class ScreenTourTest : public QObject, public ShellFixture {
       auto* labels = eqt->findChild<QTableView*>("LabelTable");
       QTest::mouseClick(labels->viewport(), Qt::LeftButton, {},
                         labels->visualRect(labels->model()->index(0, 0)).center());
-      for (int digit : {9, 0, 0, 0}) QTest::mouseClick(eqt->findChild<QPushButton*>(Q(IndexedName("NUM", digit))), Qt::LeftButton);
+      for (int digit : {9, 0, 0, 0})
+        QTest::mouseClick(eqt->findChild<QPushButton*>(Q(IndexedName("NUM", digit))),
+                          Qt::LeftButton);
       snap(eqt, "tour-16a-equivalents-keyed");
     }
     QTest::mouseClick(eqt->findChild<QRadioButton*>("VariablesOption"), Qt::LeftButton);
@@ -342,8 +346,8 @@ class ScreenTourTest : public QObject, public ShellFixture {
     QVERIFY(watch != nullptr && watch->isVisible());
     snap(watch, "tour-24-watch");
     // The program from 8000, three steps on.
-    for (const char* name : {"NUM(8)", "NUM(0)", "NUM(0)", "NUM(0)", "AcceptButton", "ExecuteButton",
-                             "ExecuteButton", "ExecuteButton"}) {
+    for (const char* name : {"NUM(8)", "NUM(0)", "NUM(0)", "NUM(0)", "AcceptButton",
+                             "ExecuteButton", "ExecuteButton", "ExecuteButton"}) {
       auto* button = watch->findChild<QPushButton*>(name);
       QVERIFY2(button != nullptr, name);
       QTest::mouseClick(button, Qt::LeftButton);

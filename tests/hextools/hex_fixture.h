@@ -1,47 +1,19 @@
-// A started session with a scratch folder for hex files, and helpers to
+// A started session with a scratch folder for hex files, and a helper to
 // choose files in the scripted dialogs.
 #pragma once
 
-#include <unistd.h>
-
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-
 #include "support/session_fixture.h"
+#include "support/temp_folder.h"
 
 namespace parvix::testing {
 
-class HexFileTest : public SessionTest {
+class HexFileTest : public SessionTest, public TempFolder {
  protected:
-  HexFileTest() {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    dir = std::filesystem::temp_directory_path() /
-          ("parvix-hex-" + std::to_string(getpid()) + "-" + info->name());
-    std::filesystem::remove_all(dir);
-    std::filesystem::create_directories(dir);
-  }
-  ~HexFileTest() override {
-    std::error_code ec;
-    std::filesystem::remove_all(dir, ec);
-  }
-
-  std::string PathOf(const std::string& name) const { return (dir / name).string(); }
+  HexFileTest() : TempFolder("parvix-hex-") {}
   // The next file dialog picks `name` in the scratch folder.
   void Choose(const std::string& name) {
     host.fileChoices.push_back(FileChoice{PathOf(name), name});
   }
-  void WriteBytes(const std::string& name, const std::string& bytes) const {
-    std::ofstream(dir / name, std::ios::binary) << bytes;
-  }
-  std::string ReadBytes(const std::string& name) const {
-    std::ifstream in(dir / name, std::ios::binary);
-    std::ostringstream out;
-    out << in.rdbuf();
-    return out.str();
-  }
-
-  std::filesystem::path dir;
 };
 
 // The text of a hex file as the system writes it: each line quoted, CR LF.

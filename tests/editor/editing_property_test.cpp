@@ -1,7 +1,6 @@
-// Any sequence of Copy, Cut, Paste and Delete, across programs whose names
-// clash, keeps the program whole: row 0 is the first origin, StringTable is
-// as tall as Table1, and every name in the table stands in exactly the list
-// of its kind with the value its code bytes carry.
+// Any run of Copy, Cut, Paste and Delete across programs whose names clash keeps
+// row 0 the first origin, StringTable as tall as Table1, and every name in the
+// table in exactly the list of its kind, with the value its code bytes carry.
 #include <gtest/gtest.h>
 
 #include <random>
@@ -16,8 +15,7 @@ class EditingPropertyTest : public SessionTest {
   std::mt19937 rng;
   int Random(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng); }
 
-  // A new program of random rows over a few names. Whether a name is a
-  // label or a variable, and a variable's value, differ between programs.
+  // A new program of random rows over names whose kind and value vary per program.
   void RandomProgram() {
     w.New_File();
     const char* names[] = {"x", "y", "z", "a1", "v1"};
@@ -30,75 +28,55 @@ class EditingPropertyTest : public SessionTest {
       const std::string name = names[Random(5)];
       const bool label = w.Symbols.LabelIndex(name) >= 0;
       const std::string bytes = label ? "" : w.Symbols.XXOperandBytes(w.Symbols.XXIndex(name));
-      switch (Random(5)) {
-        case 0: SetRow(r, "NOP", "00"); break;
-        case 1: SetOrigin(r, "9000"); break;
-        case 2:
-          if (label) SetRow(r, "RET", "C9", name);
-          else SetRow(r, "MVI  A,   " + name, "3E" + bytes, "", name);
-          break;
-        default:
-          if (label) SetRow(r, "JMP  " + name, "C3   XX   XX", "", name);
-          else SetRow(r, "ADI   " + name, "C6" + bytes, "", name);
-      }
+      const int kind = Random(5);
+      if (kind == 0) SetRow(r, "NOP", "00");
+      else if (kind == 1) SetOrigin(r, "9000");
+      else if (kind == 2 && label) SetRow(r, "RET", "C9", name);  // the label placed
+      else if (label) SetRow(r, "JMP  " + name, "C3   XX   XX", "", name);
+      else SetRow(r, "ADI   " + name, "C6" + bytes, "", name);
     }
     w.UsedRowCount = rows + 1;
     w.UpdateLabels();
     w.ControlTransfer(ProgramState);
   }
-
-  void Check(const std::string& step) {
-    SCOPED_TRACE(step);
-    const SymbolLists& s = w.Symbols;
-    ASSERT_EQ(w.Table1.Text(0, kLabelColumn), "Origin");
-    ASSERT_EQ(w.StringTable.Rows(), w.Table1.Rows());
-    ASSERT_GE(w.CursorRow, 1);
-    ASSERT_LT(w.CursorRow, w.Table1.Rows());
-    ASSERT_EQ(s.LabelCombo.size(), s.LabelEqtList.size());
-    ASSERT_EQ(s.XXCombo.size(), s.XXEqtList.size());
-    for (int r = 1; r < w.Table1.Rows(); ++r) {
-      SCOPED_TRACE("row " + std::to_string(r));
-      const std::string& placed = w.Table1.Text(r, kLabelColumn);
-      if (!placed.empty() && placed != "Origin") {
-        ASSERT_GE(s.LabelIndex(placed), 0);
-        ASSERT_LT(s.XXIndex(placed), 0);
-      }
-      const std::string& name = w.StringTable.Text(r, 0);
-      if (name.empty()) continue;
-      const std::string& code = w.Table1.Text(r, kOpcodeColumn);
-      ASSERT_TRUE(w.Table1.Text(r, kMnemonicColumn).ends_with(name));
-      // Two code bytes name a variable, three a label, with the value they carry.
-      const bool variable = code.size() == 7;
-      const int k = variable ? s.XXIndex(name) : s.LabelIndex(name);
-      ASSERT_GE(k, 0);
-      ASSERT_LT(variable ? s.LabelIndex(name) : s.XXIndex(name), 0);
-      ASSERT_EQ(variable ? code.substr(5, 2) : code.substr(10, 2) + code.substr(5, 2),
-                variable ? s.XXEqtList[k] : s.LabelEqtList[k]);
-    }
-  }
 };
 
 TEST_F(EditingPropertyTest, AnySequenceKeepsTheProgramWhole) {
+  const SymbolLists& s = w.Symbols;
   for (unsigned seed = 1; seed <= 60; ++seed) {
     SCOPED_TRACE("seed " + std::to_string(seed));
     rng.seed(seed);
     RandomProgram();
     for (int step = 0; step < 40; ++step) {
       const int rows = w.Table1.Rows();
-      const int first = Random(rows);
-      w.SelectionStartRow = first;
-      w.SelectionEndRow = std::min(rows - 1, first + Random(8));
-      std::string what;
-      switch (Random(6)) {
-        case 0: what = "copy"; w.Clipboard.CopyEdit_Click(); break;
-        case 1: what = "cut"; w.Clipboard.CutEdit_Click(); break;
-        case 2: what = "delete"; w.Clipboard.DeleteEdit_Click(); break;
-        case 3: what = "paste"; w.Clipboard.PasteEdit_Click(); break;
-        case 4: what = "cursor"; w.NextLine(1 + Random(rows - 1)); break;
-        default: what = "new program"; RandomProgram(); break;
+      w.SelectionStartRow = Random(rows);
+      w.SelectionEndRow = std::min(rows - 1, w.SelectionStartRow + Random(8));
+      const int action = Random(6);
+      SCOPED_TRACE("step " + std::to_string(step) + ", action " + std::to_string(action));
+      if (action == 0) w.Clipboard.CopyEdit_Click();
+      else if (action == 1) w.Clipboard.CutEdit_Click();
+      else if (action == 2) w.Clipboard.DeleteEdit_Click();
+      else if (action == 3) w.Clipboard.PasteEdit_Click();
+      else if (action == 4) w.NextLine(1 + Random(rows - 1));
+      else RandomProgram();
+      ASSERT_EQ(w.Table1.Text(0, kLabelColumn), "Origin");
+      ASSERT_EQ(w.StringTable.Rows(), w.Table1.Rows());
+      for (int r = 1; r < w.Table1.Rows(); ++r) {
+        const std::string& placed = w.Table1.Text(r, kLabelColumn);
+        const bool placedLabel = s.LabelIndex(placed) >= 0 && s.XXIndex(placed) < 0;
+        ASSERT_TRUE(placed.empty() || placed == "Origin" || placedLabel) << "row " << r;
+        const std::string& name = w.StringTable.Text(r, 0);
+        if (name.empty()) continue;
+        const std::string& code = w.Table1.Text(r, kOpcodeColumn);
+        ASSERT_TRUE(w.Table1.Text(r, kMnemonicColumn).ends_with(name)) << "row " << r;
+        // Two code bytes name a variable, three a label, with the value they carry.
+        const bool variable = code.size() == 7;
+        const int k = variable ? s.XXIndex(name) : s.LabelIndex(name);
+        ASSERT_TRUE(k >= 0 && (variable ? s.LabelIndex(name) : s.XXIndex(name)) < 0) << "row " << r;
+        ASSERT_EQ(variable ? code.substr(5, 2) : code.substr(10, 2) + code.substr(5, 2),
+                  variable ? s.XXEqtList[k] : s.LabelEqtList[k])
+            << "row " << r;
       }
-      Check("step " + std::to_string(step) + ": " + what);
-      if (::testing::Test::HasFatalFailure()) return;
     }
   }
 }

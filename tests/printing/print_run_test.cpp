@@ -8,31 +8,6 @@ namespace {
 
 using PrintRunTest = PrintFixture;
 
-TEST_F(PrintRunTest, NewProgramPrintsOneShadedOriginRowThroughTheTimerChain) {
-  host.answers.push_back(kAnswerOk);
-  w.Print.PrintFile_Click();
-  ASSERT_EQ(host.boxes.size(), 1u);
-  EXPECT_EQ(host.boxes[0].text,
-            "Check the default settings of the printer and click 'OK' to print. To cancel "
-            "print, click 'Cancel'");
-  EXPECT_EQ(host.boxes[0].style, kMsgOkCancelInformation);
-  EXPECT_EQ(host.pointer, Pointer::Hourglass);
-  EXPECT_FALSE(host.enabled[WindowId::Main]);
-  const std::vector<Step> expected = {{TimerId::PrintAddress, 10}, {TimerId::PrintProgram, 10},
-                                      {TimerId::SetupTimer, 2000}, {TimerId::PrintTimer, 20},
-                                      {TimerId::SetupTimer, 2000}, {TimerId::LabelSetupTimer, 10}};
-  EXPECT_EQ(FireChain(), expected);
-  ASSERT_EQ(host.printed.size(), 1u);
-  const PrinterPage& page = host.printed[0];
-  EXPECT_EQ(page.totalPages, 1);
-  EXPECT_EQ(page.fileTitle, "Pgm1.zvt");
-  ASSERT_EQ(page.Cols(), 5);
-  EXPECT_EQ(page.At(0, 0).text, "Origin");
-  EXPECT_EQ(page.At(0, 1).text, "8000");
-  for (int c = 0; c < 5; ++c) EXPECT_TRUE(page.At(0, c).shaded) << c;
-  ExpectWindowGivenBack();
-}
-
 TEST_F(PrintRunTest, ProgramPagesHold32RowsUpToTheLastUsedRow) {
   // Rows 0 to last with text: 31, 32 and 33 rows; a comment alone counts.
   for (const auto& [last, pages] : std::vector<std::pair<int, int>>{{30, 1}, {31, 1}, {32, 2}}) {
@@ -46,7 +21,6 @@ TEST_F(PrintRunTest, ProgramPagesHold32RowsUpToTheLastUsedRow) {
     EXPECT_EQ(host.printed.back().totalPages, pages);
     EXPECT_EQ(host.printed.back().At(last % 32, kCommentColumn).text, "end") << last;
   }
-  EXPECT_EQ(host.printed[1].At(1, kMnemonicColumn).text, "");
 }
 
 TEST_F(PrintRunTest, EquivalentsPagesHold120StringsLabelsFirst) {
@@ -61,42 +35,44 @@ TEST_F(PrintRunTest, EquivalentsPagesHold120StringsLabelsFirst) {
   EXPECT_EQ(eqt.At(0, 1).text, "8000");
   EXPECT_EQ(eqt.At(0, 4).text, "XXXX");
   EXPECT_EQ(eqt.At(1, 0).text, "a5");
-  for (int c : {2, 5, 8}) EXPECT_EQ(eqt.At(0, c).text, "") << c;
   EXPECT_EQ(eqt.At(29, 10).text, "XX");  // entry 120, the variable, closes the page
-
-  host.printed.clear();
-  w.Symbols.AddVariable("v2", "3F");  // string 121 opens a page of its own
-  RunPrint();
-  ASSERT_EQ(host.printed.size(), 3u);
-  EXPECT_EQ(host.printed[2].totalPages, 3);
-  EXPECT_EQ(host.printed[2].At(0, 0).text, "v2");
-  EXPECT_EQ(host.printed[2].At(0, 1).text, "3F");
 }
 
-TEST_F(PrintRunTest, CellsOfLabelsOriginsAndNamedOperandsAreShaded) {
+TEST_F(PrintRunTest, AsksThenPrintsWithOriginsLabelsAndNamedOperandsShaded) {
   SetRow(1, "JMP  loop", "C3   XX   XX", "loop", "loop");
   SetRow(2, "NOP", "00");
   SetRow(3, "MVI  A,  v1", "3E   XX", "", "v1");
   w.Symbols.AddLabel("loop");
   w.Symbols.AddVariable("v1");
-  RunPrint();
+  host.answers.push_back(kAnswerOk);
+  w.Print.PrintFile_Click();
+  ASSERT_EQ(host.boxes.size(), 1u);
+  EXPECT_EQ(host.boxes[0].text,
+            "Check the default settings of the printer and click 'OK' to print. To cancel "
+            "print, click 'Cancel'");
+  EXPECT_FALSE(host.enabled[WindowId::Main]);
+  FireChain();
   ASSERT_EQ(host.printed.size(), 2u);
   const PrinterPage& page = host.printed[0];
-  const bool shaded[3][5] = {{1, 0, 1, 0, 0}, {0, 0, 0, 0, 0}, {0, 0, 1, 0, 0}};
-  for (int r = 1; r <= 3; ++r)
-    for (int c = 0; c < 5; ++c) EXPECT_EQ(page.At(r, c).shaded, shaded[r - 1][c]) << r << c;
+  EXPECT_EQ(page.totalPages, 2);
+  EXPECT_EQ(page.fileTitle, "Pgm1.zvt");
+  ASSERT_EQ(page.Cols(), 5);
+  EXPECT_EQ(page.At(0, 0).text, "Origin");
+  EXPECT_EQ(page.At(0, 1).text, "8000");
+  const bool shaded[4][5] = {{1, 1, 1, 1, 1}, {1, 0, 1, 0, 0}, {0, 0, 0, 0, 0}, {0, 0, 1, 0, 0}};
+  for (int r = 0; r <= 3; ++r)
+    for (int c = 0; c < 5; ++c) EXPECT_EQ(page.At(r, c).shaded, shaded[r][c]) << r << c;
   EXPECT_EQ(page.At(1, kOpcodeColumn).text, "C3   00   80");  // the run's addresses
+  ExpectWindowGivenBack();
 }
 
 TEST_F(PrintRunTest, OddAndEvenChoicesPrintSomePagesOfTheSameTotal) {
   Rows(70);          // three program pages
-  Strings(100, 21);  // two equivalents pages
+  Strings(100, 21);  // two equivalents pages: 120 strings fill one
   w.Print.PageOption_Click(1);
   RunPrint();
   EXPECT_EQ(PrintedNumbers(), (std::vector<int>{1, 3, 5}));
   for (const PrinterPage& page : host.printed) EXPECT_EQ(page.totalPages, 5);
-  EXPECT_EQ(host.printed[2].At(0, 0).text, "v21");  // entry 121
-
   host.printed.clear();
   w.Print.PageOption_Click(2);
   RunPrint();
@@ -109,14 +85,19 @@ TEST_F(PrintRunTest, OddAndEvenChoicesPrintSomePagesOfTheSameTotal) {
   ExpectWindowGivenBack();
 }
 
-TEST_F(PrintRunTest, AddressErrorOrPrinterFailureAbortsAndGivesTheWindowBack) {
-  w.Table1.SetText(0, kAddressColumn, "FFFE");
-  SetRow(1, "NOP", "00");
-  SetRow(2, "LXI  H,  t", "21   XX   XX");
-  SetRow(3, "NOP", "00");
+TEST_F(PrintRunTest, CancelNoPrinterAddressErrorOrPrinterFailureGiveTheWindowBack) {
+  Rows(3);
+  w.Table1.SetText(0, kAddressColumn, "FFFE");  // the third row passes FFFFh
+  RunPrint(kAnswerCancel);
+  EXPECT_EQ(w.Table1.Text(1, kAddressColumn), "");  // no addresses assigned
+  EXPECT_EQ(host.enabled.count(WindowId::Main), 0u);
+  host.printerInstalled = false;
+  RunPrint();
+  EXPECT_EQ(host.LastBox(), kNoPrinterText);
+  EXPECT_EQ(host.enabled.count(WindowId::Main), 0u);
+  host.printerInstalled = true;
   RunPrint();
   EXPECT_EQ(host.LastBox(), "Compile error. Invalid address in origin FFFEh.");
-  EXPECT_EQ(w.TipsLabel.text, "Print aborted.");
   EXPECT_EQ(host.jobsBegun, 0);
   ExpectWindowGivenBack();
   w.New_File();
@@ -125,35 +106,18 @@ TEST_F(PrintRunTest, AddressErrorOrPrinterFailureAbortsAndGivesTheWindowBack) {
   RunPrint();
   EXPECT_EQ(PrintedNumbers(), (std::vector<int>{1}));
   EXPECT_EQ(host.LastBox(), PrinterFailedText(2));
-  EXPECT_EQ(host.boxes.back().style, kMsgCritical);
   EXPECT_EQ(w.TipsLabel.text, "Print aborted.");
-  EXPECT_EQ(host.jobsAborted, 1);
   ExpectWindowGivenBack();
   // A printer that refuses the job, or fails to finish it.
   host.failAtPage = 0;
   host.failJobStart = true;
   RunPrint();
   EXPECT_EQ(host.LastBox(), PrinterFailedText(1));
-  ExpectWindowGivenBack();
   host.failJobStart = false;
   host.failJobEnd = true;
   RunPrint();
   EXPECT_EQ(host.LastBox(), kPrintJobFailedText);
   ExpectWindowGivenBack();
-}
-
-TEST_F(PrintRunTest, CancelOrNoPrinterStartsNothing) {
-  Rows(3);
-  EXPECT_TRUE(RunPrint(kAnswerCancel).empty());
-  EXPECT_EQ(w.Table1.Text(1, kAddressColumn), "");  // no addresses assigned
-  EXPECT_EQ(host.pointer, Pointer::Default);
-  EXPECT_EQ(host.enabled.count(WindowId::Main), 0u);
-  host.printerInstalled = false;
-  host.boxes.clear();
-  EXPECT_TRUE(RunPrint().empty());
-  ASSERT_EQ(host.boxes.size(), 1u);
-  EXPECT_EQ(host.boxes[0].text, kNoPrinterText);
-  EXPECT_EQ(host.enabled.count(WindowId::Main), 0u);
 }
 
 }  // namespace

@@ -1,18 +1,13 @@
-// A trainer at the far end of a socat pseudo-terminal pair: the program opens
-// one end as its Comm port (through PARVIX_COMMn); the trainer reads and
-// writes the other from any thread, with time limits, so a silent program
-// never hangs a test.
+// A trainer at the far end of a socat pseudo-terminal pair: the program opens one end as
+// its Comm port (PARVIX_COMMn); the trainer reads and writes the other with time limits.
 #pragma once
 
 #include <fcntl.h>
 #include <poll.h>
-#include <termios.h>
 #include <unistd.h>
 
 #include <QFileInfo>
 #include <QProcess>
-#include <QStandardPaths>
-#include <QString>
 #include <QTemporaryDir>
 #include <QThread>
 #include <chrono>
@@ -32,17 +27,10 @@ class PtyTrainer {
  public:
   // Starts socat and opens the trainer's end; check ok() (and error()).
   PtyTrainer() {
-    const QString socat = QStandardPaths::findExecutable("socat");
-    if (socat.isEmpty()) {
-      error_ = "socat is not installed (tools/setup.sh test installs it)";
-      return;
-    }
-    socat_.setProgram(socat);
-    socat_.setArguments({"pty,raw,echo=0,link=" + programPath(),
-                         "pty,raw,echo=0,link=" + trainerPath()});
-    socat_.start();
+    socat_.start("socat", {"pty,raw,echo=0,link=" + programPath(),
+                           "pty,raw,echo=0,link=" + trainerPath()});
     if (!socat_.waitForStarted(5000)) {
-      error_ = "socat did not start";
+      error_ = "socat did not start (tools/setup.sh test installs it)";
       return;
     }
     for (int i = 0; i < 250 && !(QFileInfo::exists(programPath()) &&
@@ -50,22 +38,12 @@ class PtyTrainer {
       QThread::msleep(20);
     }
     fd_ = ::open(trainerPath().toLocal8Bit().constData(), O_RDWR | O_NOCTTY | O_NONBLOCK);
-    if (fd_ < 0) {
-      error_ = "the trainer's end of the pseudo-terminal pair did not open";
-      return;
-    }
-    termios raw{};
-    ::tcgetattr(fd_, &raw);
-    ::cfmakeraw(&raw);
-    ::tcsetattr(fd_, TCSANOW, &raw);
+    if (fd_ < 0) error_ = "the trainer's end of the pseudo-terminal pair did not open";
   }
   ~PtyTrainer() {
     if (fd_ >= 0) ::close(fd_);
-    if (socat_.state() != QProcess::NotRunning) {
-      socat_.terminate();
-      if (!socat_.waitForFinished(3000)) socat_.kill();
-      socat_.waitForFinished(1000);
-    }
+    socat_.kill();
+    socat_.waitForFinished(1000);
   }
 
   bool ok() const { return fd_ >= 0; }
@@ -77,14 +55,9 @@ class PtyTrainer {
   std::string ReadBytes(size_t count, int timeoutMs) {
     return ReadWhile([count](const std::string& got) { return got.size() < count; }, timeoutMs);
   }
-  // What arrives until it ends with `terminator` or `timeoutMs` has passed.
-  std::string ReadUntil(std::string_view terminator, int timeoutMs) {
-    return ReadWhile(
-        [terminator](const std::string& got) {
-          return got.size() < terminator.size() ||
-                 got.compare(got.size() - terminator.size(), terminator.size(), terminator) != 0;
-        },
-        timeoutMs);
+  // What arrives until it ends with `end` or `timeoutMs` has passed.
+  std::string ReadUntil(std::string_view end, int timeoutMs) {
+    return ReadWhile([end](const std::string& got) { return !got.ends_with(end); }, timeoutMs);
   }
   // Everything that arrives in `ms`.
   std::string ReadFor(int ms) {
@@ -113,23 +86,17 @@ class PtyTrainer {
       if (::poll(&p, 1, static_cast<int>(left)) <= 0) continue;
       char buffer[4096];
       const ssize_t n = ::read(fd_, buffer, sizeof buffer);
-      if (n > 0) {
-        got.append(buffer, static_cast<size_t>(n));
-      } else {
-        QThread::msleep(5);  // the program's end is closed for now
-      }
+      if (n > 0) got.append(buffer, static_cast<size_t>(n));
+      else QThread::msleep(5);  // the program's end is closed for now
     }
     return got;
   }
   bool WriteAll(std::string_view bytes) {
     while (!bytes.empty()) {
       const ssize_t n = ::write(fd_, bytes.data(), bytes.size());
-      if (n > 0) {
-        bytes.remove_prefix(static_cast<size_t>(n));
-      } else {
-        pollfd p{fd_, POLLOUT, 0};
-        if (::poll(&p, 1, 5000) <= 0) return false;
-      }
+      pollfd p{fd_, POLLOUT, 0};
+      if (n > 0) bytes.remove_prefix(static_cast<size_t>(n));
+      else if (::poll(&p, 1, 5000) <= 0) return false;
     }
     return true;
   }

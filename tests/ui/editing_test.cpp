@@ -71,7 +71,8 @@ class EditingWidgetTest : public QObject, public ShellFixture {
         text->width() - 2 * (text->style()->pixelMetric(QStyle::PM_DefaultFrameWidth) + 2);
     const int advance = text->fontMetrics().horizontalAdvance(comment);
     QVERIFY2(advance <= room, qPrintable(QString("%1 > %2").arg(advance).arg(room)));
-    text->setFocus(), text->selectAll();
+    text->setFocus();
+    text->selectAll();
     QTest::keyClicks(text, "back \"up\" & go");
     QCOMPARE(text->text(), QString("back up  go"));
     QTest::mouseClick(find<QPushButton>("CommentDoneButton"), Qt::LeftButton);

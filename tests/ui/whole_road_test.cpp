@@ -127,7 +127,10 @@ class WholeRoadTest : public QObject, public ShellFixture {
     connect(&answering, &QTimer::timeout, this, [this] { answerOpenModal(); });
     answering.start(20);
   }
-  void cleanupTestCase() { answering.stop(), StopShell(); }
+  void cleanupTestCase() {
+    answering.stop();
+    StopShell();
+  }
   // Every answer of the leg was used, nothing else opened; none is left to the next leg.
   void cleanup() {
     for (const Answer& a : script) surprises << "not opened: " + a.text + a.path;

@@ -7,6 +7,7 @@
 #include <QHash>
 #include <QString>
 #include <QWidget>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -51,6 +52,22 @@ class ControlBinder {
   QWidget* root_;
   QHash<QString, QWidget*> cache_;
 };
+
+// Hides the widgets of the controls a model no longer shows, before the
+// rest of its controls are applied: a widget shown while the one it
+// replaces is still up would grow its window for good, as showing a widget
+// lays out its parents at once. `beforeHide` runs for each widget that goes.
+template <class Model>
+void HideGoneControls(ControlBinder& binder, Model& model,
+                      const std::function<void(QWidget*)>& beforeHide = nullptr) {
+  model.VisitControls([&](std::string_view name, const auto& control) {
+    if (control.visible) return;
+    QWidget* widget = binder.Find(name);
+    if (widget == nullptr || !widget->isVisibleTo(widget->parentWidget())) return;
+    if (beforeHide) beforeHide(widget);
+    widget->setVisible(false);
+  });
+}
 
 // The default button a model asks for, drawn as the default (Enter presses
 // it); `shown` holds the name drawn so far.

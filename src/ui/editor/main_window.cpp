@@ -357,14 +357,8 @@ void MainWindow::RenderMenus() {
 void MainWindow::Render() {
   const QString caption = Q(model_.Caption);
   if (windowTitle() != caption) setWindowTitle(caption);
-  // Hide first, then show: a panel shown while the one it replaces is still
-  // up would widen the window for good, as showing a widget lays out its
-  // parents at once.
-  model_.VisitControls([this](std::string_view name, const auto& control) {
-    if (control.visible) return;
-    QWidget* widget = binder_.Find(name);
-    if (widget != nullptr && widget->isVisibleTo(widget->parentWidget())) widget->setVisible(false);
-  });
+  // Hide first, then show: the panel area keeps its width.
+  HideGoneControls(binder_, model_);
   model_.VisitControls(binder_);
   RenderMenus();
 

@@ -247,6 +247,9 @@ void EquivalentsWindow::run(const std::function<void()>& procedure) {
 }
 
 void EquivalentsWindow::refresh() {
+  // The two lists share one place: the one that goes is hidden before the
+  // other shows, so the window never holds both.
+  HideGoneControls(binder_, model_);
   model_.VisitControls(binder_);
   ApplyDefaultButton(binder_, model_.DefaultButton, defaultButton_);
   ApplyFocus(binder_, model_.Focus, focusSerial_);

@@ -357,14 +357,25 @@ void MainWindow::RenderMenus() {
 void MainWindow::Render() {
   const QString caption = Q(model_.Caption);
   if (windowTitle() != caption) setWindowTitle(caption);
-  // Hide first, then show: the panel area keeps its width.
-  HideGoneControls(binder_, model_);
+  // Hide first, then show (see HideGoneControls). A panel that goes hands
+  // the focus back to the program table: a hidden text box keeping it would
+  // take the menu keys (Ctrl+C, Shift+Ins) for its own editing.
+  HideGoneControls(binder_, model_, [this](QWidget* widget) {
+    if (QWidget* focused = focusWidget(); focused == widget || widget->isAncestorOf(focused)) {
+      table_->setFocus(Qt::OtherFocusReason);
+    }
+  });
   model_.VisitControls(binder_);
   RenderMenus();
 
   // The default button: Enter presses it; it is drawn as the default.
   ApplyDefaultButton(binder_, model_.DefaultButton, defaultButton_);
   ApplyFocus(binder_, model_.Focus, focusSerial_);
+  // Nor does a greyed control keep the focus.
+  if (QWidget* focused = focusWidget();
+      focused == nullptr || !focused->isVisible() || !focused->isEnabled()) {
+    table_->setFocus(Qt::OtherFocusReason);
+  }
   // Keep the cursor row in view when it moves.
   if (model_.CursorRow != shownCursorRow_) {
     shownCursorRow_ = model_.CursorRow;

@@ -49,7 +49,7 @@ class EquivalentsWindowTest : public QObject, public ShellFixture {
     QHelpEvent help(QEvent::ToolTip, pos, labels->viewport()->mapToGlobal(pos));
     QApplication::sendEvent(labels->viewport(), &help);
     QVERIFY(QToolTip::isVisible());
-    QCOMPARE(QToolTip::text(), CutCellTips::TipText(huge));
+    QCOMPARE(QToolTip::text(), PlainTip(huge));
     StopShell();
   }
 

@@ -13,6 +13,7 @@
 
 #include "base/controls.h"
 
+class QLabel;
 class QPushButton;
 
 namespace parvix::ui {
@@ -28,6 +29,17 @@ inline std::string S(const QString& text) { return text.toStdString(); }
 
 // A push button named after its control, so that the binder finds it.
 QPushButton* NamedButton(QWidget* parent, const QString& name);
+
+// Texts on screen can hold names and comments from a file, so none is ever
+// read as rich text (an image tag would make Qt load the file it names).
+// A label that shows its text as it is.
+QLabel* PlainLabel(QWidget* parent = nullptr, const QString& text = {});
+// A tooltip that shows `text` as it is: Qt guesses whether a tooltip is rich
+// text, so the text goes escaped inside a paragraph that keeps its blanks;
+// a long text is wrapped.
+QString PlainTip(const QString& text);
+// Sets a window title shown as it is: Qt would drop a "[*]" in it.
+void SetPlainWindowTitle(QWidget* window, const QString& title);
 
 // Applies one control's state to its widget, touching only what differs.
 void ApplyControl(QWidget* widget, const Control& control);

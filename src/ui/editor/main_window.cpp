@@ -217,7 +217,7 @@ void MainWindow::BuildCentral() {
   headings->setSpacing(0);
   headings->setContentsMargins(1, 0, 0, 0);
   for (int i = 0; i < 5; ++i) {
-    auto* label = new QLabel(central);
+    QLabel* label = PlainLabel(central);
     label->setObjectName(Q(IndexedName("HeadLabel", i)));
     label->setFixedWidth(widths[i]);
     label->setAlignment(i < 2 ? Qt::AlignCenter : (Qt::AlignLeft | Qt::AlignVCenter));
@@ -279,11 +279,11 @@ void MainWindow::BuildCentral() {
   tipsBox->setFrameShape(QFrame::StyledPanel);
   auto* tipsLayout = new QHBoxLayout(tipsBox);
   tipsLayout->setContentsMargins(6, 2, 6, 2);
-  auto* tips = new QLabel(tipsBox);
+  QLabel* tips = PlainLabel(tipsBox);
   tips->setObjectName("TipsLabel");
   tipsLayout->addWidget(tips);
   bottom->addWidget(tipsBox, 1);
-  auto* writeMode = new QLabel(central);
+  QLabel* writeMode = PlainLabel(central);
   writeMode->setObjectName("WriteModeLabel");
   // Its own fixed size at the right end, whether the tips line shows or not.
   writeMode->setFixedSize(
@@ -292,7 +292,7 @@ void MainWindow::BuildCentral() {
   writeMode->setAlignment(Qt::AlignCenter);
   writeMode->setFrameShape(QFrame::StyledPanel);
   writeMode->setCursor(Qt::PointingHandCursor);
-  writeMode->setToolTip("Click to switch between Insert and Overwrite");
+  writeMode->setToolTip(PlainTip("Click to switch between Insert and Overwrite"));
   writeMode->installEventFilter(new EventHook(writeMode, QEvent::MouseButtonRelease, [this] {
     Run([this] { model_.WriteModeLabel_Click(); });
   }));
@@ -355,8 +355,7 @@ void MainWindow::RenderMenus() {
 }
 
 void MainWindow::Render() {
-  const QString caption = Q(model_.Caption);
-  if (windowTitle() != caption) setWindowTitle(caption);
+  SetPlainWindowTitle(this, Q(model_.Caption));
   // Hide first, then show (see HideGoneControls). A panel that goes hands
   // the focus back to the program table: a hidden text box keeping it would
   // take the menu keys (Ctrl+C, Shift+Ins) for its own editing.

@@ -26,7 +26,7 @@ namespace parvix::ui {
 namespace {
 
 QLabel* Caption(const char* name, const char* text) {
-  auto* label = new QLabel(QString::fromUtf8(text));
+  QLabel* label = PlainLabel(nullptr, QString::fromUtf8(text));
   label->setObjectName(name);
   return label;
 }
@@ -78,7 +78,7 @@ class UnmarkedCellDelegate : public QStyledItemDelegate {
 WatchWindow::WatchWindow(WatchWindowDialog& model, QWidget* parent)
     : QWidget(parent, Qt::Window), model_(model) {
   setObjectName("WatchWindowDialog");
-  setWindowTitle(WatchWindowDialog::kCaption);
+  SetPlainWindowTitle(this, WatchWindowDialog::kCaption);
   rowHeight_ = fontMetrics().height() + 6;
 
   auto* layout = new QHBoxLayout(this);
@@ -238,7 +238,7 @@ QWidget* WatchWindow::buildRightColumn() {
   addrBox->setFrameShape(QFrame::StyledPanel);
   auto* addr = new QGridLayout(addrBox);
   addr->addWidget(Caption("StartAddressCaption", "Starting Addr.:"), 0, 0, 1, 2);
-  auto* addrLbl = new QLabel;
+  QLabel* addrLbl = PlainLabel();
   addrLbl->setObjectName("AddrLbl");
   addrLbl->setFrameShape(QFrame::Panel);
   addrLbl->setFrameShadow(QFrame::Sunken);

@@ -137,8 +137,16 @@ class MainWindowTest : public QObject, public ShellFixture {
     QCOMPARE(find<QLabel>("TipsLabel")->text(), QString("Preparing for simulation..."));
     QCOMPARE(m().WatchWindowDialogInstance.memoryText(0x8000), std::string("76"));
     QCOMPARE(m().Table1.Text(1, kAddressColumn), std::string("8000"));
+    // A window of its own that the main window owns: printing, which greys
+    // the main window, leaves the watch window usable.
     QVERIFY(watch->isWindow());
-    QCOMPARE(watch->parentWidget(), &window());
+    QCOMPARE(watch->windowHandle()->type(), Qt::Dialog);
+    QCOMPARE(watch->windowHandle()->transientParent(), window().windowHandle());
+    shell->host.SetWindowEnabled(WindowId::Main, false);
+    QVERIFY(!window().isEnabled());
+    QVERIFY(watch->isEnabled());
+    QVERIFY(shell->watchWindow.findChild<QPushButton*>("ExecuteButton")->isEnabled());
+    shell->host.SetWindowEnabled(WindowId::Main, true);
   }
 
   void assignAddressesFromTheToolsMenu() {

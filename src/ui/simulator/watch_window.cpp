@@ -12,6 +12,7 @@
 #include <QStyledItemDelegate>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <QWindow>
 #include <array>
 #include <bit>
 #include <initializer_list>
@@ -75,8 +76,8 @@ class UnmarkedCellDelegate : public QStyledItemDelegate {
 
 }  // namespace
 
-WatchWindow::WatchWindow(WatchWindowDialog& model, QWidget* parent)
-    : QWidget(parent, Qt::Window), model_(model) {
+WatchWindow::WatchWindow(WatchWindowDialog& model, QWidget* owner)
+    : QWidget(nullptr, Qt::Dialog), model_(model), owner_(owner) {
   setObjectName("WatchWindowDialog");
   SetPlainWindowTitle(this, WatchWindowDialog::kCaption);
   rowHeight_ = fontMetrics().height() + 6;
@@ -313,6 +314,11 @@ void WatchWindow::refresh() {
 }
 
 void WatchWindow::showEvent(QShowEvent* event) {
+  // The window system learns the owner before the window shows (X11 keeps
+  // only a dialog-type window above the window it names).
+  if (owner_ != nullptr && owner_->windowHandle() != nullptr) {
+    windowHandle()->setTransientParent(owner_->windowHandle());
+  }
   QWidget::showEvent(event);
   refresh();
 }

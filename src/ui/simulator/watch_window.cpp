@@ -209,10 +209,16 @@ QWidget* WatchWindow::buildRightColumn() {
     QPushButton* button = Button(Q(IndexedName("IButton", i)), rowHeight_ + 4, rowHeight_);
     button->setFocusPolicy(Qt::NoFocus);
     buttons->addWidget(button);
-    connect(button, &QPushButton::pressed, this,
-            [this, i] { run([this, i] { model_.IButton_MouseDown(i); }); });
-    connect(button, &QPushButton::released, this,
-            [this, i] { run([this, i] { model_.IButton_MouseUp(i); }); });
+    // The press and the release themselves: the button's pressed() and
+    // released() signals come again each time the pointer leaves and comes
+    // back while the button is held. A quick second click arrives as a
+    // double click, which is a press too.
+    auto down = [this, i] { run([this, i] { model_.IButton_MouseDown(i); }); };
+    button->installEventFilter(new EventHook(button, QEvent::MouseButtonPress, down));
+    button->installEventFilter(new EventHook(button, QEvent::MouseButtonDblClick, down));
+    button->installEventFilter(new EventHook(button, QEvent::MouseButtonRelease, [this, i] {
+      run([this, i] { model_.IButton_MouseUp(i); });
+    }));
   }
   buttons->addStretch();
   lines->addLayout(buttons);

@@ -2,6 +2,9 @@
 // a name too long even for the widened column shows in a tooltip.
 #include <QApplication>
 #include <QHeaderView>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
 #include <QHelpEvent>
 #include <QTableView>
 #include <QTest>
@@ -9,6 +12,7 @@
 
 #include "support/cell_fit.h"
 #include "support/shell_fixture.h"
+#include "support/table_drivers.h"
 #include "ui/base/cell_tips.h"
 
 namespace parvix::ui {
@@ -45,7 +49,41 @@ class EquivalentsWindowTest : public QObject, public ShellFixture {
     QHelpEvent help(QEvent::ToolTip, pos, labels->viewport()->mapToGlobal(pos));
     QApplication::sendEvent(labels->viewport(), &help);
     QVERIFY(QToolTip::isVisible());
-    QCOMPARE(QToolTip::text(), CutCellTips::TipText(huge));
+    QCOMPARE(QToolTip::text(), PlainTip(huge));
+    StopShell();
+  }
+
+  // Switching between the lists after accepting values keeps the window's
+  // size, and Done stays on the screen.
+  void sizeStaysAsTheListsAreSwitched() {
+    QVERIFY(StartShell());
+    window().Run([this] {
+      m().Symbols.AddLabel("start");
+      m().Symbols.AddVariable("count");
+    });
+    QTest::keyClick(&window(), Qt::Key_F6);
+    EquivalentsWindow& eqt = shell->equivalentsWindow;
+    QVERIFY(QTest::qWaitForWindowExposed(&eqt));
+    const QSize opened = eqt.size();
+    auto acceptFirst = [&eqt](QTableView* table, const char* accept) {
+      ClickCell(table, 0, 0);
+      QTest::mouseClick(eqt.findChild<QPushButton*>("NUM(1)"), Qt::LeftButton);
+      QTest::mouseClick(eqt.findChild<QPushButton*>("NUM(17)"), Qt::LeftButton);
+      QTest::mouseClick(eqt.findChild<QPushButton*>(accept), Qt::LeftButton);
+    };
+    acceptFirst(eqt.labelTable(), "EqtAcceptButton");
+    QTest::mouseClick(eqt.findChild<QRadioButton*>("VariablesOption"), Qt::LeftButton);
+    acceptFirst(eqt.variableTable(), "XXAcceptButton");
+    QTest::mouseClick(eqt.findChild<QRadioButton*>("LabelsOption"), Qt::LeftButton);
+    QCOMPARE(eqt.labelTable()->model()->index(0, 2).data().toString(), QString("0001"));
+    QCOMPARE(eqt.variableTable()->model()->index(0, 2).data().toString(), QString("01"));
+    QApplication::processEvents();
+    QCOMPARE(eqt.size(), opened);
+    const QRect screen = eqt.screen()->availableGeometry();
+    QVERIFY(eqt.frameGeometry().width() <= screen.width() &&
+            eqt.frameGeometry().height() <= screen.height());
+    auto* done = eqt.findChild<QPushButton*>("DoneButton");
+    QVERIFY(screen.contains(QRect(done->mapToGlobal(QPoint(0, 0)), done->size())));
     StopShell();
   }
 };

@@ -1,11 +1,16 @@
 // The main window's wiring through the real widgets, headless: start-up,
 // menus, keys and Esc reach the core, and the views show the core's state.
 #include <QAction>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTableView>
+#include <QTextDocument>
+#include <QToolTip>
+#include <QWindow>
 #include <QTest>
 #include <cstdlib>
 
@@ -132,8 +137,16 @@ class MainWindowTest : public QObject, public ShellFixture {
     QCOMPARE(find<QLabel>("TipsLabel")->text(), QString("Preparing for simulation..."));
     QCOMPARE(m().WatchWindowDialogInstance.memoryText(0x8000), std::string("76"));
     QCOMPARE(m().Table1.Text(1, kAddressColumn), std::string("8000"));
+    // A window of its own that the main window owns: printing, which greys
+    // the main window, leaves the watch window usable.
     QVERIFY(watch->isWindow());
-    QCOMPARE(watch->parentWidget(), &window());
+    QCOMPARE(watch->windowHandle()->type(), Qt::Dialog);
+    QCOMPARE(watch->windowHandle()->transientParent(), window().windowHandle());
+    shell->host.SetWindowEnabled(WindowId::Main, false);
+    QVERIFY(!window().isEnabled());
+    QVERIFY(watch->isEnabled());
+    QVERIFY(shell->watchWindow.findChild<QPushButton*>("ExecuteButton")->isEnabled());
+    shell->host.SetWindowEnabled(WindowId::Main, true);
   }
 
   void assignAddressesFromTheToolsMenu() {
@@ -143,6 +156,52 @@ class MainWindowTest : public QObject, public ShellFixture {
     QCOMPARE(find<QLabel>("TipsLabel")->text(), QString("Assigning Addresses . . ."));
     QTRY_COMPARE(find<QLabel>("TipsLabel")->text(), QString("Program Mode."));
     QCOMPARE(window().table()->model()->index(1, 1).data().toString(), QString("8000"));
+  }
+
+  // Names from a file are shown as they are, never as rich text: a tag
+  // would draw bold, and an image tag would load the file it names.
+  void namesShowAsPlainText() {
+    const QString name = "<b>x</b><img src=/nonexistent/parvix.png>";
+    window().Run([&] {
+      m().Symbols.AddLabel(S(name));
+      m().Symbols.AddVariable(S(name));
+      m().Table1.SetText(1, kLabelColumn, S(name));
+      m().Caption = "Quenmar Parvix - " + S(name) + "[*].zvt";
+    });
+    QString boxText;
+    Qt::TextFormat boxFormat = Qt::AutoText;
+    OnNextModal<QMessageBox>([&](QMessageBox* box) {
+      boxText = box->text();
+      boxFormat = box->textFormat();
+      box->button(QMessageBox::Ok)->click();
+    });
+    QTest::keyClick(&window(), Qt::Key_F5);
+    QTRY_VERIFY(!boxText.isEmpty());
+    QCOMPARE(boxText, "The string '" + name + "' is used as both label and variable.");
+    QCOMPARE(boxFormat, Qt::PlainText);
+    QCOMPARE(window().windowHandle()->title(), "Quenmar Parvix - " + name + "[*].zvt");
+
+    // The program table's Label cell is too narrow: its tooltip shows the name.
+    QTableView* table = window().table();
+    const QPoint pos = table->visualRect(table->model()->index(1, kLabelColumn)).center();
+    QHelpEvent help(QEvent::ToolTip, pos, table->viewport()->mapToGlobal(pos));
+    QApplication::sendEvent(table->viewport(), &help);
+    QVERIFY(QToolTip::isVisible());
+    QTextDocument shown;
+    shown.setHtml(QToolTip::text());
+    QCOMPARE(shown.toPlainText(), name);
+
+    // No label of any window reads its text as rich text (the tooltip's own
+    // label is a window of its own).
+    const QList<QWidget*> windows = {&window(), &shell->startupWindow, &shell->watchWindow,
+                                     &shell->disassemblyDialog, &shell->printInfoWindow,
+                                     &shell->equivalentsWindow};
+    for (QWidget* w : windows) {
+      for (QLabel* label : w->findChildren<QLabel*>()) {
+        if (label->isWindow()) continue;
+        QVERIFY2(label->textFormat() == Qt::PlainText, qPrintable(label->objectName()));
+      }
+    }
   }
 
   void screenshot() {

@@ -1,6 +1,8 @@
 // The label and variable panels through the real widgets, headless: typing a
 // name, picking from the list and Accept reach the core, and the panels show
 // the core's state.
+#include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -10,6 +12,7 @@
 #include <QTest>
 
 #include "support/shell_fixture.h"
+#include "support/table_drivers.h"
 
 namespace parvix::ui {
 
@@ -26,6 +29,11 @@ class OperandPanelsTest : public QObject, public ShellFixture {
       m().SavedLineFlag = true;
       m().ControlTransfer(state);
     });
+  }
+  // A key as the user types it: to the widget that has the focus, which
+  // may keep it from the menus.
+  static void typeKey(Qt::Key key, Qt::KeyboardModifiers modifiers) {
+    QTest::keyClick(QApplication::focusWidget(), key, modifiers);
   }
 
  private slots:
@@ -59,6 +67,34 @@ class OperandPanelsTest : public QObject, public ShellFixture {
     QCOMPARE(cell(1, kOpcodeColumn), QString("3E   XX"));
     QVERIFY(!box->isVisible());
     QVERIFY(find<QWidget>("InstructionBox")->isVisible());
+  }
+
+  // Once a typed name is accepted and its panel goes, the focus is back on
+  // the program table: the menu keys work there, not in a hidden text box.
+  void menuKeysWorkAfterATypedName() {
+    startOperand("MVI  A,", "3E", MviByteState);
+    auto* text = find<QLineEdit>("XXText");
+    QTest::keyClicks(text, "count");
+    QTest::keyClick(text, Qt::Key_Return);
+    QVERIFY(!text->isVisible());
+    QCOMPARE(QApplication::focusWidget(), window().table());
+
+    ClickCell(window().table(), 1, kMnemonicColumn);
+    typeKey(Qt::Key_C, Qt::ControlModifier);
+    QVERIFY(window().action("PasteEdit")->isEnabled());
+    ClickCell(window().table(), 3, kMnemonicColumn);
+    typeKey(Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(cell(3, kMnemonicColumn), QString("MVI  A,   count"));
+    typeKey(Qt::Key_Insert, Qt::ShiftModifier);
+    QVERIFY(find<QGroupBox>("PlaceBox")->isVisible());
+    // A text box that shows keeps those keys for its own editing.
+    auto* place = find<QLineEdit>("PlaceText");
+    QCOMPARE(QApplication::focusWidget(), place);
+    QTest::keyClicks(place, "here");
+    typeKey(Qt::Key_A, Qt::ControlModifier);
+    typeKey(Qt::Key_X, Qt::ControlModifier);
+    QCOMPARE(place->text(), QString());
+    QCOMPARE(m().EntryState, static_cast<int>(PlaceState));
   }
 
   void existingLabelPickedFromTheList() {

@@ -30,7 +30,7 @@ class TableLayoutTest : public QObject, public ShellFixture {
     const QPoint pos = table->visualRect(table->model()->index(2, kMnemonicColumn)).center();
     QHelpEvent help(QEvent::ToolTip, pos, table->viewport()->mapToGlobal(pos));
     QApplication::sendEvent(table->viewport(), &help);
-    QCOMPARE(QToolTip::text(), QString("JMP  averyveryverylongoperandname"));
+    QCOMPARE(QToolTip::text(), PlainTip("JMP  averyveryverylongoperandname"));
     // A huge comment (a file can hold one) is kept whole, drawn by its start, no character cut.
     const std::string huge =
         std::string(kMaxShownCellChars - 1, 'a') + "\xC3\xA9" + std::string(3 << 20, 'c');

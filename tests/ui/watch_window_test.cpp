@@ -11,6 +11,7 @@
 #include <QTableView>
 #include <QTest>
 #include <memory>
+#include <utility>
 
 #include "support/cell_fit.h"
 #include "support/fake_host.h"
@@ -151,6 +152,30 @@ class WatchWindowTest : public QObject {
     QCOMPARE(rst75->text(), QString("0"));
     click("IButton(5)");
     QCOMPARE(find<QPushButton>("IButton(5)")->text(), QString("1"));
+  }
+
+  // A press is one toggle however the pointer wanders before the release;
+  // RST 7.5 shows "1" until the release, wherever it happens.
+  void interruptButtonsToggleOncePerPress() {
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    // TRAP toggles to "1" and stays; RST 7.5 goes back to "0" on release.
+    const std::pair<const char*, const char*> kReleased[] = {{"IButton(1)", "1"},
+                                                            {"IButton(2)", "0"}};
+    for (const auto& [name, released] : kReleased) {
+      QPushButton* button = find<QPushButton>(name);
+      const QPoint inside = button->rect().center();
+      const QPoint outside(button->width() + 20, inside.y());
+      QTest::mousePress(button, Qt::LeftButton, {}, inside);
+      QTest::mouseMove(button, outside);
+      QCOMPARE(button->text(), QString("1"));
+      QTest::mouseMove(button, inside);
+      QTest::mouseMove(button, outside);
+      QTest::mouseMove(button, inside);
+      QCOMPARE(button->text(), QString("1"));
+      QTest::mouseRelease(button, Qt::LeftButton, {}, outside);
+      QCOMPARE(button->text(), QString(released));
+    }
   }
 
   // Clicks or keys leave no highlight that could read as a program-counter marker.

@@ -18,6 +18,26 @@ QPushButton* NamedButton(QWidget* parent, const QString& name) {
   return button;
 }
 
+QLabel* PlainLabel(QWidget* parent, const QString& text) {
+  auto* label = new QLabel(parent);
+  label->setTextFormat(Qt::PlainText);
+  label->setText(text);
+  return label;
+}
+
+QString PlainTip(const QString& text) {
+  // Texts longer than this are wrapped rather than shown on one line.
+  constexpr int kOneLineTipChars = 80;
+  const char* const wrap = text.size() > kOneLineTipChars ? "pre-wrap" : "pre";
+  return QString("<p style='white-space:%1'>%2</p>").arg(wrap, text.toHtmlEscaped());
+}
+
+void SetPlainWindowTitle(QWidget* window, const QString& title) {
+  // Qt shows "[*][*]" as "[*]".
+  const QString shown = QString(title).replace("[*]", "[*][*]");
+  if (window->windowTitle() != shown) window->setWindowTitle(shown);
+}
+
 QColor ToQColor(Color color) {
   if (color == kButtonFace) return QPalette().color(QPalette::Button);
   return QColor(static_cast<int>(color & 0xFF), static_cast<int>((color >> 8) & 0xFF),

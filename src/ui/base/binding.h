@@ -7,11 +7,13 @@
 #include <QHash>
 #include <QString>
 #include <QWidget>
+#include <functional>
 #include <string>
 #include <string_view>
 
 #include "base/controls.h"
 
+class QLabel;
 class QPushButton;
 
 namespace parvix::ui {
@@ -27,6 +29,17 @@ inline std::string S(const QString& text) { return text.toStdString(); }
 
 // A push button named after its control, so that the binder finds it.
 QPushButton* NamedButton(QWidget* parent, const QString& name);
+
+// Texts on screen can hold names and comments from a file, so none is ever
+// read as rich text (an image tag would make Qt load the file it names).
+// A label that shows its text as it is.
+QLabel* PlainLabel(QWidget* parent = nullptr, const QString& text = {});
+// A tooltip that shows `text` as it is: Qt guesses whether a tooltip is rich
+// text, so the text goes escaped inside a paragraph that keeps its blanks;
+// a long text is wrapped.
+QString PlainTip(const QString& text);
+// Sets a window title shown as it is: Qt would drop a "[*]" in it.
+void SetPlainWindowTitle(QWidget* window, const QString& title);
 
 // Applies one control's state to its widget, touching only what differs.
 void ApplyControl(QWidget* widget, const Control& control);
@@ -51,6 +64,22 @@ class ControlBinder {
   QWidget* root_;
   QHash<QString, QWidget*> cache_;
 };
+
+// Hides the widgets of the controls a model no longer shows, before the
+// rest of its controls are applied: a widget shown while the one it
+// replaces is still up would grow its window for good, as showing a widget
+// lays out its parents at once. `beforeHide` runs for each widget that goes.
+template <class Model>
+void HideGoneControls(ControlBinder& binder, Model& model,
+                      const std::function<void(QWidget*)>& beforeHide = nullptr) {
+  model.VisitControls([&](std::string_view name, const auto& control) {
+    if (control.visible) return;
+    QWidget* widget = binder.Find(name);
+    if (widget == nullptr || !widget->isVisibleTo(widget->parentWidget())) return;
+    if (beforeHide) beforeHide(widget);
+    widget->setVisible(false);
+  });
+}
 
 // The default button a model asks for, drawn as the default (Enter presses
 // it); `shown` holds the name drawn so far.

@@ -11,18 +11,8 @@
 
 namespace parvix::ui {
 
-namespace {
-// Texts longer than this are wrapped in the tooltip rather than shown on one line.
-constexpr int kOneLineTipChars = 80;
-}  // namespace
-
 CutCellTips::CutCellTips(QAbstractItemView* view) : QObject(view), view_(view) {
   view->viewport()->installEventFilter(this);
-}
-
-QString CutCellTips::TipText(const QString& text) {
-  if (text.size() <= kOneLineTipChars) return text;
-  return "<p style='white-space:pre-wrap'>" + text.toHtmlEscaped() + "</p>";
 }
 
 bool CutCellTips::eventFilter(QObject* watched, QEvent* event) {
@@ -33,7 +23,7 @@ bool CutCellTips::eventFilter(QObject* watched, QEvent* event) {
   const QRect cell = view_->visualRect(index);
   if (!text.isEmpty() &&
       view_->fontMetrics().horizontalAdvance(text) + CellTextPadding() > cell.width()) {
-    QToolTip::showText(help->globalPos(), TipText(text), view_->viewport(), cell);
+    QToolTip::showText(help->globalPos(), PlainTip(text), view_->viewport(), cell);
   } else {
     QToolTip::hideText();
   }

@@ -14,9 +14,6 @@ class CutCellTips : public QObject {
   // Installs itself on the view's viewport; owned by the view.
   explicit CutCellTips(QAbstractItemView* view);
 
-  // The tooltip for a cell's text: wrapped when it is long.
-  static QString TipText(const QString& text);
-
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -39,7 +39,7 @@ QGroupBox* Panel(const QString& name, const QString& title) {
 
 // The sunken display of the value being keyed.
 QLabel* Display(QWidget* parent, const QString& name, int width) {
-  auto* value = new QLabel(parent);
+  QLabel* value = PlainLabel(parent);
   value->setObjectName(name);
   value->setFrameShape(QFrame::Panel);
   value->setFrameShadow(QFrame::Sunken);
@@ -125,7 +125,7 @@ QWidget* BuildInstructionKeypad(MainWindow& window) {
   auto* tips = new QHBoxLayout;
   tips->setSpacing(0);
   for (int i = 0; i < 2; ++i) {
-    auto* label = new QLabel(box);
+    QLabel* label = PlainLabel(box);
     label->setObjectName(Q(IndexedName("InstructionLabel", i)));
     if (i == 0) {
       QFont bold = label->font();
@@ -157,7 +157,7 @@ QWidget* BuildRegisterKeypad(MainWindow& window) {
     OnEnter(key, window, [&m, i] { m.Registers.REG_MouseMove(i); });
   }
   layout->addLayout(keys);
-  auto* label = new QLabel(box);
+  QLabel* label = PlainLabel(box);
   label->setObjectName("RegisterLabel");
   label->setAlignment(Qt::AlignCenter);
   layout->addWidget(label);
@@ -179,7 +179,7 @@ QWidget* BuildNumberKeypad(MainWindow& window) {
   QGroupBox* box = Panel("NumberBox", "Number");
   auto* layout = new QVBoxLayout(box);
   auto* display = new QHBoxLayout;
-  auto* type = new QLabel(box);
+  QLabel* type = PlainLabel(box);
   type->setObjectName("DataTypeLabel");
   QLabel* value = Display(box, "NumberLabel", 60);
   display->addWidget(type);

@@ -217,7 +217,7 @@ void MainWindow::BuildCentral() {
   headings->setSpacing(0);
   headings->setContentsMargins(1, 0, 0, 0);
   for (int i = 0; i < 5; ++i) {
-    auto* label = new QLabel(central);
+    QLabel* label = PlainLabel(central);
     label->setObjectName(Q(IndexedName("HeadLabel", i)));
     label->setFixedWidth(widths[i]);
     label->setAlignment(i < 2 ? Qt::AlignCenter : (Qt::AlignLeft | Qt::AlignVCenter));
@@ -279,11 +279,11 @@ void MainWindow::BuildCentral() {
   tipsBox->setFrameShape(QFrame::StyledPanel);
   auto* tipsLayout = new QHBoxLayout(tipsBox);
   tipsLayout->setContentsMargins(6, 2, 6, 2);
-  auto* tips = new QLabel(tipsBox);
+  QLabel* tips = PlainLabel(tipsBox);
   tips->setObjectName("TipsLabel");
   tipsLayout->addWidget(tips);
   bottom->addWidget(tipsBox, 1);
-  auto* writeMode = new QLabel(central);
+  QLabel* writeMode = PlainLabel(central);
   writeMode->setObjectName("WriteModeLabel");
   // Its own fixed size at the right end, whether the tips line shows or not.
   writeMode->setFixedSize(
@@ -292,7 +292,7 @@ void MainWindow::BuildCentral() {
   writeMode->setAlignment(Qt::AlignCenter);
   writeMode->setFrameShape(QFrame::StyledPanel);
   writeMode->setCursor(Qt::PointingHandCursor);
-  writeMode->setToolTip("Click to switch between Insert and Overwrite");
+  writeMode->setToolTip(PlainTip("Click to switch between Insert and Overwrite"));
   writeMode->installEventFilter(new EventHook(writeMode, QEvent::MouseButtonRelease, [this] {
     Run([this] { model_.WriteModeLabel_Click(); });
   }));
@@ -355,15 +355,14 @@ void MainWindow::RenderMenus() {
 }
 
 void MainWindow::Render() {
-  const QString caption = Q(model_.Caption);
-  if (windowTitle() != caption) setWindowTitle(caption);
-  // Hide first, then show: a panel shown while the one it replaces is still
-  // up would widen the window for good, as showing a widget lays out its
-  // parents at once.
-  model_.VisitControls([this](std::string_view name, const auto& control) {
-    if (control.visible) return;
-    QWidget* widget = binder_.Find(name);
-    if (widget != nullptr && widget->isVisibleTo(widget->parentWidget())) widget->setVisible(false);
+  SetPlainWindowTitle(this, Q(model_.Caption));
+  // Hide first, then show (see HideGoneControls). A panel that goes hands
+  // the focus back to the program table: a hidden text box keeping it would
+  // take the menu keys (Ctrl+C, Shift+Ins) for its own editing.
+  HideGoneControls(binder_, model_, [this](QWidget* widget) {
+    if (QWidget* focused = focusWidget(); focused == widget || widget->isAncestorOf(focused)) {
+      table_->setFocus(Qt::OtherFocusReason);
+    }
   });
   model_.VisitControls(binder_);
   RenderMenus();
@@ -371,6 +370,11 @@ void MainWindow::Render() {
   // The default button: Enter presses it; it is drawn as the default.
   ApplyDefaultButton(binder_, model_.DefaultButton, defaultButton_);
   ApplyFocus(binder_, model_.Focus, focusSerial_);
+  // Nor does a greyed control keep the focus.
+  if (QWidget* focused = focusWidget();
+      focused == nullptr || !focused->isVisible() || !focused->isEnabled()) {
+    table_->setFocus(Qt::OtherFocusReason);
+  }
   // Keep the cursor row in view when it moves.
   if (model_.CursorRow != shownCursorRow_) {
     shownCursorRow_ = model_.CursorRow;

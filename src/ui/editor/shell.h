@@ -29,7 +29,8 @@ class Shell {
   Session session{host};
   StartupWindow startupWindow{session.Startup};
   MainWindow mainWindow{session.Main};
-  // Modeless, owned by the main window so that it stays above it.
+  // Modeless, owned by the main window so that it stays above it, yet not
+  // greyed with it.
   WatchWindow watchWindow{session.Main.WatchWindowDialogInstance, &mainWindow};
   // Modal over the main window while a hex file is disassembled.
   DisassemblyDialog disassemblyDialog{session.Main.Disassembly, &mainWindow};

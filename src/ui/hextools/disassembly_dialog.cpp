@@ -106,9 +106,9 @@ QWidget* DisassemblyDialog::buildControls() {
   layout->setContentsMargins(0, 0, 0, 0);
 
   auto* typeLine = new QHBoxLayout;
-  auto* caption = new QLabel;
+  QLabel* caption = PlainLabel();
   caption->setObjectName("DataTypeCaption");
-  auto* current = new QLabel;
+  QLabel* current = PlainLabel();
   current->setObjectName("DataTypeLabel");
   QFont bold = current->font();
   bold.setBold(true);
@@ -168,7 +168,7 @@ void DisassemblyDialog::refresh() {
     tableModel_->rowsChanged(changes.first, changes.last);
   }
   model_.VisitControls(binder_);
-  if (windowTitle() != Q(model_.Caption)) setWindowTitle(Q(model_.Caption));
+  SetPlainWindowTitle(this, Q(model_.Caption));
 }
 
 void DisassemblyDialog::reject() {

@@ -64,6 +64,8 @@ int QtHost::MsgBox(const std::string& text, int style) {
   ModalScope scope(*this);
   QMessageBox box(DialogParent());
   box.setWindowTitle(QApplication::applicationName());
+  // The text can hold names from a file: never rich text.
+  box.setTextFormat(Qt::PlainText);
   box.setText(Q(text));
   QMessageBox::StandardButtons buttons = QMessageBox::Ok;
   QMessageBox::Icon icon = QMessageBox::NoIcon;

@@ -21,7 +21,7 @@ QWidget* BuildPrintCommentPanel(MainWindow& window) {
   box->setVisible(false);
   auto* layout = new QHBoxLayout(box);
   layout->setContentsMargins(8, 4, 8, 4);
-  auto* caption = new QLabel(box);
+  QLabel* caption = PlainLabel(box);
   caption->setObjectName("Label6");
   layout->addWidget(caption);
   auto* text = new QLineEdit(box);

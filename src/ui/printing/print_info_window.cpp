@@ -11,7 +11,7 @@ namespace parvix::ui {
 PrintInfoWindow::PrintInfoWindow(PrintInfoForm& model, QWidget* parent)
     : QDialog(parent), model_(model) {
   setObjectName("PrintInfo");
-  setWindowTitle(Q(model_.Caption));
+  SetPlainWindowTitle(this, Q(model_.Caption));
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(18, 14, 18, 12);
   auto* grid = new QGridLayout;
@@ -19,8 +19,8 @@ PrintInfoWindow::PrintInfoWindow(PrintInfoForm& model, QWidget* parent)
   grid->setVerticalSpacing(6);
   int row = 0;
   model_.VisitControls([&](std::string_view name, const Control&) {
-    auto* caption = new QLabel(Q(model_.Captions[row].text), this);
-    auto* value = new QLabel(this);
+    QLabel* caption = PlainLabel(this, Q(model_.Captions[row].text));
+    QLabel* value = PlainLabel(this);
     value->setObjectName(Q(name));
     value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     value->setMinimumWidth(60);

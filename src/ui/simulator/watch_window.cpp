@@ -12,6 +12,7 @@
 #include <QStyledItemDelegate>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <QWindow>
 #include <array>
 #include <bit>
 #include <initializer_list>
@@ -26,7 +27,7 @@ namespace parvix::ui {
 namespace {
 
 QLabel* Caption(const char* name, const char* text) {
-  auto* label = new QLabel(QString::fromUtf8(text));
+  QLabel* label = PlainLabel(nullptr, QString::fromUtf8(text));
   label->setObjectName(name);
   return label;
 }
@@ -75,10 +76,10 @@ class UnmarkedCellDelegate : public QStyledItemDelegate {
 
 }  // namespace
 
-WatchWindow::WatchWindow(WatchWindowDialog& model, QWidget* parent)
-    : QWidget(parent, Qt::Window), model_(model) {
+WatchWindow::WatchWindow(WatchWindowDialog& model, QWidget* owner)
+    : QWidget(nullptr, Qt::Dialog), model_(model), owner_(owner) {
   setObjectName("WatchWindowDialog");
-  setWindowTitle(WatchWindowDialog::kCaption);
+  SetPlainWindowTitle(this, WatchWindowDialog::kCaption);
   rowHeight_ = fontMetrics().height() + 6;
 
   auto* layout = new QHBoxLayout(this);
@@ -208,10 +209,16 @@ QWidget* WatchWindow::buildRightColumn() {
     QPushButton* button = Button(Q(IndexedName("IButton", i)), rowHeight_ + 4, rowHeight_);
     button->setFocusPolicy(Qt::NoFocus);
     buttons->addWidget(button);
-    connect(button, &QPushButton::pressed, this,
-            [this, i] { run([this, i] { model_.IButton_MouseDown(i); }); });
-    connect(button, &QPushButton::released, this,
-            [this, i] { run([this, i] { model_.IButton_MouseUp(i); }); });
+    // The press and the release themselves: the button's pressed() and
+    // released() signals come again each time the pointer leaves and comes
+    // back while the button is held. A quick second click arrives as a
+    // double click, which is a press too.
+    auto down = [this, i] { run([this, i] { model_.IButton_MouseDown(i); }); };
+    button->installEventFilter(new EventHook(button, QEvent::MouseButtonPress, down));
+    button->installEventFilter(new EventHook(button, QEvent::MouseButtonDblClick, down));
+    button->installEventFilter(new EventHook(button, QEvent::MouseButtonRelease, [this, i] {
+      run([this, i] { model_.IButton_MouseUp(i); });
+    }));
   }
   buttons->addStretch();
   lines->addLayout(buttons);
@@ -238,7 +245,7 @@ QWidget* WatchWindow::buildRightColumn() {
   addrBox->setFrameShape(QFrame::StyledPanel);
   auto* addr = new QGridLayout(addrBox);
   addr->addWidget(Caption("StartAddressCaption", "Starting Addr.:"), 0, 0, 1, 2);
-  auto* addrLbl = new QLabel;
+  QLabel* addrLbl = PlainLabel();
   addrLbl->setObjectName("AddrLbl");
   addrLbl->setFrameShape(QFrame::Panel);
   addrLbl->setFrameShadow(QFrame::Sunken);
@@ -313,6 +320,11 @@ void WatchWindow::refresh() {
 }
 
 void WatchWindow::showEvent(QShowEvent* event) {
+  // The window system learns the owner before the window shows (X11 keeps
+  // only a dialog-type window above the window it names).
+  if (owner_ != nullptr && owner_->windowHandle() != nullptr) {
+    windowHandle()->setTransientParent(owner_->windowHandle());
+  }
   QWidget::showEvent(event);
   refresh();
 }

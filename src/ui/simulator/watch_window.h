@@ -1,11 +1,14 @@
 // The watch window on screen: the register, memory, port, instruction and
 // interrupt tables, the start-address keypad with OK, Execute, the port force
 // lists with Force, and the five interrupt buttons. A modeless window owned by
-// the main window. Every widget event goes to its procedure of the
+// the main window: a top-level dialog window that the window system keeps
+// above its owner, not a child, so it stays usable while the owner is greyed
+// (printing). Every widget event goes to its procedure of the
 // WatchWindowDialog model, and the window then repaints what the model reports
 // as changed. Widgets carry the system's control names as object names.
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 #include <array>
 #include <functional>
@@ -24,7 +27,7 @@ class WatchWindow : public QWidget {
   Q_OBJECT
 
  public:
-  explicit WatchWindow(WatchWindowDialog& model, QWidget* parent = nullptr);
+  explicit WatchWindow(WatchWindowDialog& model, QWidget* owner = nullptr);
 
   // Runs a model procedure for a user event, then refreshes. Events that
   // arrive while a procedure is still running (in a message box) are dropped.
@@ -54,6 +57,7 @@ class WatchWindow : public QWidget {
   void refreshTables();
 
   WatchWindowDialog& model_;
+  QPointer<QWidget> owner_;
   ControlBinder binder_{this};
   std::array<QTableView*, 5> views_{};
   std::array<WatchTableModel*, 5> models_{};

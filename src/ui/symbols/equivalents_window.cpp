@@ -72,7 +72,7 @@ class EqtTableModel : public QAbstractTableModel, public GridObserver {
 namespace {
 
 QLabel* Named(QWidget* parent, const char* name, const QString& text = {}) {
-  auto* label = new QLabel(text, parent);
+  QLabel* label = PlainLabel(parent, text);
   label->setObjectName(name);
   return label;
 }
@@ -82,7 +82,7 @@ QLabel* Named(QWidget* parent, const char* name, const QString& text = {}) {
 EquivalentsWindow::EquivalentsWindow(RenumberDialog& model, MainWindow& owner)
     : QDialog(&owner), model_(model), owner_(owner) {
   setObjectName("RenumberDialog");
-  setWindowTitle(RenumberDialog::kCaption);
+  SetPlainWindowTitle(this, RenumberDialog::kCaption);
   setModal(true);
   auto* layout = new QVBoxLayout(this);
 
@@ -172,13 +172,13 @@ QWidget* EquivalentsWindow::buildFrame(bool labels) {
   layout->addWidget(table, 1);
 
   auto* side = new QVBoxLayout;
-  side->addWidget(new QLabel(labels ? "Label Selected:" : "Variable Selected:", frame));
+  side->addWidget(PlainLabel(frame, labels ? "Label Selected:" : "Variable Selected:"));
   QLabel* name = Named(frame, labels ? "LabelLabel" : "VariableLabel");
   name->setFrameShape(QFrame::Panel);
   name->setFrameShadow(QFrame::Sunken);
   name->setMinimumWidth(fontMetrics().horizontalAdvance("wwwwwwwwwwww"));
   side->addWidget(name);
-  side->addWidget(new QLabel("Value", frame));
+  side->addWidget(PlainLabel(frame, "Value"));
   QLabel* value = Named(frame, labels ? "EqtLabel" : "XXLabel");
   value->setFrameShape(QFrame::Panel);
   value->setFrameShadow(QFrame::Sunken);
@@ -247,6 +247,9 @@ void EquivalentsWindow::run(const std::function<void()>& procedure) {
 }
 
 void EquivalentsWindow::refresh() {
+  // The two lists share one place: the one that goes is hidden before the
+  // other shows, so the window never holds both.
+  HideGoneControls(binder_, model_);
   model_.VisitControls(binder_);
   ApplyDefaultButton(binder_, model_.DefaultButton, defaultButton_);
   ApplyFocus(binder_, model_.Focus, focusSerial_);

@@ -147,7 +147,7 @@ QWidget* BuildFindPanel(MainWindow& window) {
   box->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred);
   auto* layout = new QVBoxLayout(box);
   auto* row = new QHBoxLayout;
-  auto* caption = new QLabel(box);
+  QLabel* caption = PlainLabel(box);
   caption->setObjectName("FindComboLabel");
   auto* combo = new QComboBox(box);
   combo->setObjectName("FindCombo");

@@ -16,6 +16,18 @@
 #include "support/session_fixture.h"
 #include "support/temp_folder.h"
 
+// Under AddressSanitizer or ThreadSanitizer, as gcc and clang each tell it.
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+#define PARVIX_SANITIZED 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer) || __has_feature(thread_sanitizer)
+#define PARVIX_SANITIZED 1
+#endif
+#endif
+#ifndef PARVIX_SANITIZED
+#define PARVIX_SANITIZED 0
+#endif
+
 namespace parvix::testing {
 namespace {
 
@@ -478,7 +490,7 @@ TEST_F(ProgramFileTest, NamesThatBreakTheNameRuleAreRefused) {
 }
 
 TEST_F(ProgramFileTest, RunningOutOfMemoryWhileOpeningIsRefusedNotFatal) {
-#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+#if PARVIX_SANITIZED
   GTEST_SKIP() << "a sanitizer needs more address space than the limit leaves";
 #endif
   // A well-formed file of a million and a half labels, opened in a child

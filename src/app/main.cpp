@@ -2,9 +2,13 @@
 // simulator for use with a trainer board on a serial port.
 #include <QApplication>
 
+#include "base/text_file.h"
 #include "ui/editor/shell.h"
 
 int main(int argc, char* argv[]) {
+  // A save beyond a file-size limit fails with a message instead of ending
+  // the program.
+  parvix::IgnoreFileSizeLimitSignal();
   QApplication app(argc, argv);
   QApplication::setApplicationName("Quenmar Parvix");
   QApplication::setOrganizationName("Quenmar");

@@ -1,6 +1,8 @@
 // The comment tool: picking a row, typing, Next, Default Comment, Done and Ignore.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "support/session_fixture.h"
 
 namespace parvix::testing {
@@ -64,6 +66,66 @@ TEST_F(CommentToolTest, TypingNextDefaultAndIgnore) {
   EXPECT_EQ(w.Table1.BackColor(5, kCommentColumn), kOriginGrey);
   EXPECT_EQ(w.EntryState, ProgramState);
   EXPECT_TRUE(w.ProgramChanged);
+}
+
+// However the tool is left, a comment it changed makes the program changed,
+// so that New (like Open, Disassemble and Download) asks before dropping it;
+// a row only looked at changes nothing.
+TEST_F(CommentToolTest, EveryChangedCommentMarksTheProgramChanged) {
+  struct Case {
+    const char* what;
+    std::function<void()> edit;
+    std::function<void()> leave;
+    bool changed;
+  } cases[] = {
+      {"typed, then Esc", [&] { Type("mine"); }, [&] { w.TableCancelButton_Click(); }, true},
+      {"default comment, then Esc", [&] { p.DefaultCommentButton_Click(); },
+       [&] { w.TableCancelButton_Click(); }, true},
+      {"typed and passed with Next, then Ignore",
+       [&] { Type("mine"), p.CommentNextButton_Click(); },
+       [&] { p.CommentCancelButton_Click(); }, true},
+      {"only looked at, then Esc", [] {}, [&] { w.TableCancelButton_Click(); }, false},
+      {"default comment already there, then Esc",
+       [&] { w.Table1.SetText(2, kCommentColumn, "No Operation."), p.DefaultCommentButton_Click(); },
+       [&] { w.TableCancelButton_Click(); }, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    w.Table1.SetText(2, kCommentColumn, "Idle loop.");
+    w.ProgramChanged = false;
+    p.CommentsTool_Click();
+    w.Table1_Click(2, kCommentColumn);
+    c.edit();
+    c.leave();
+    ASSERT_TRUE(IsIdle(w.EntryState));
+    EXPECT_EQ(w.ProgramChanged, c.changed);
+  }
+  // The comment typed and left with Esc is not dropped without the question.
+  p.CommentsTool_Click();
+  w.Table1_Click(3, kCommentColumn);
+  Type("swap the pairs");
+  w.TableCancelButton_Click();
+  host.boxes.clear();
+  w.NewFile_Click();  // unscripted: Cancel
+  ASSERT_EQ(host.boxes.size(), 1u);
+  EXPECT_EQ(host.LastBox(), "Save changes to Pgm1.zvt?");
+  EXPECT_EQ(Comment(3), "swap the pairs");
+}
+
+// Esc takes the light-green mark off the row being edited, also when the grid
+// cursor has moved to another row since (a drag over the table).
+TEST_F(CommentToolTest, EscUnmarksThePickedRowWhereverTheGridCursorIs) {
+  for (int picked : {3, 5}) {  // an instruction row, an origin row
+    p.CommentsTool_Click();
+    w.Table1_Click(picked, kCommentColumn);
+    ASSERT_EQ(w.Table1.BackColor(picked, kCommentColumn), kCommentRowGreen);
+    w.Table1_MouseDown(8, kMnemonicColumn);
+    w.Table1_MouseUp(9);
+    w.TableCancelButton_Click();
+    EXPECT_EQ(w.Table1.BackColor(picked, kCommentColumn),
+              picked == 5 ? kOriginGrey : kGridBackColor);
+    EXPECT_EQ(w.Table1.BackColor(8, kCommentColumn), kGridBackColor);
+  }
 }
 
 }  // namespace

@@ -176,7 +176,7 @@ TEST_F(KeypadEntryTest, ReenteringALineAndEscRestoresAllSixCells) {
   // MOV: destination, source pending, then Esc.
   w.Instructions.INST_Click(kMOV);
   EXPECT_TRUE(w.ProgramChanged);
-  EXPECT_EQ(RowCells(4), (std::array<std::string, 6>{"", "", "MOV", "", "", ""}));
+  EXPECT_EQ(RowCells(4), (std::array<std::string, 6>{"loop", "", "MOV", "", "", ""}));
   w.Registers.REG_Click(2);
   EXPECT_EQ(w.EntryState, MovSourceState);
   EXPECT_EQ(w.Table1.Text(4, kMnemonicColumn), "MOV  D,");
@@ -198,11 +198,57 @@ TEST_F(KeypadEntryTest, ReenteringALineAndEscRestoresAllSixCells) {
   // Once the line is complete, Esc restores nothing.
   w.Instructions.INST_Click(kHLT);
   EXPECT_EQ(RowCells(4),
-            (std::array<std::string, 6>{"", "", "HLT", "76", "Halt program execution.", ""}));
+            (std::array<std::string, 6>{"loop", "", "HLT", "76", "Halt program execution.", ""}));
   EXPECT_EQ(w.CursorRow, 5);
   w.TableCancelButton_Click();
   EXPECT_EQ(w.Table1.Text(4, kMnemonicColumn), "HLT");
   EXPECT_EQ(w.CursorRow, 5);
+}
+
+// A line keyed again, from an instruction key over it or a click on its
+// Opcode cell, in Overwrite or Insert mode, keeps the label placed on it: the
+// label keeps its row and its address, and the jump to it still assembles.
+TEST_F(KeypadEntryTest, ALineKeyedAgainKeepsItsLabel) {
+  enum class How { KeyOverTheLine, OpcodeClick, OpcodeClickInInsertMode };
+  for (How how : {How::KeyOverTheLine, How::OpcodeClick, How::OpcodeClickInInsertMode}) {
+    SCOPED_TRACE(static_cast<int>(how));
+    w.New_File();
+    if (how == How::OpcodeClickInInsertMode) w.WriteMode_Click();
+    SetRow(1, "DCR  A", "3D", "loop");
+    SetRow(2, "JNZ  loop", "C2   XX   XX", "", "loop");
+    SetRow(3, "HLT", "76", "done");
+    w.Symbols.AddLabel("loop");
+    w.Symbols.AddLabel("done");
+    w.UsedRowCount = 4;
+    w.Assign_Address(true);
+    w.UpdateLabels();
+    ASSERT_EQ(w.Symbols.LabelEqtList[0], "8000");
+
+    if (how == How::KeyOverTheLine) {
+      w.NextLine(1);
+      w.Instructions.INST_Click(kINR);
+    } else {
+      w.Table1_Click(1, kOpcodeColumn);  // DCR: the register keypad asks again
+    }
+    w.Registers.REG_Click(0);  // B
+    ASSERT_EQ(w.EntryState, ProgramState);
+    EXPECT_EQ(w.Table1.Text(1, kLabelColumn), "loop");
+    EXPECT_EQ(w.Table1.Text(1, kMnemonicColumn), how == How::KeyOverTheLine ? "INR  B" : "DCR  B");
+    EXPECT_EQ(w.Table1.Text(0, kLabelColumn), "Origin");
+    EXPECT_EQ(w.Table1.Text(0, kAddressColumn), "8000");
+
+    // Insert mode put an empty row below the line: the jump and "done" moved down.
+    const int jump = how == How::OpcodeClickInInsertMode ? 3 : 2;
+    w.UpdateLabels();
+    const SymbolLists& s = w.Symbols;
+    EXPECT_EQ(s.LabelPlacedList, (std::vector<std::string>{"1", "1"}));
+    EXPECT_EQ(s.LabelLineList, (std::vector<std::string>{"1", std::to_string(jump + 1)}));
+    EXPECT_EQ(s.LabelEqtList[0], "8000");
+    w.Assign_Address(true);
+    EXPECT_EQ(w.Table1.Text(jump, kOpcodeColumn), "C2   00   80");
+    EXPECT_EQ(s.LabelEqtList, (std::vector<std::string>{"8000", "8004"}));
+    EXPECT_FALSE(w.AddressErrorFlag);
+  }
 }
 
 TEST_F(KeypadEntryTest, ALineCompletedFromDataModeEndsInProgramMode) {

@@ -2,7 +2,6 @@
 // damaged files, through the main window's procedures and real files in a
 // temporary folder.
 #include <gtest/gtest.h>
-#include <signal.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -12,8 +11,21 @@
 
 #include "base/text_file.h"
 #include "editor/program_file.h"
+#include "editor/program_table.h"
 #include "support/session_fixture.h"
 #include "support/temp_folder.h"
+
+// Under AddressSanitizer or ThreadSanitizer, as gcc and clang each tell it.
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+#define PARVIX_SANITIZED 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer) || __has_feature(thread_sanitizer)
+#define PARVIX_SANITIZED 1
+#endif
+#endif
+#ifndef PARVIX_SANITIZED
+#define PARVIX_SANITIZED 0
+#endif
 
 namespace parvix::testing {
 namespace {
@@ -343,12 +355,12 @@ TEST_F(ProgramFileTest, DamagedFilesAreUnreadable) {
       {"negative count", head + "-1\r\n" + origin + tail, ProgramFileFault::BadCount},
       {"text count", head + "many\r\n" + origin + tail, ProgramFileFault::BadCount},
       {"count beyond 32 bits", head + "4294967297\r\n" + origin + tail, ProgramFileFault::BadCount},
-      {"huge count", head + "999999999\r\n" + origin + tail, ProgramFileFault::TooLarge},
+      {"huge count", head + "999999999\r\n" + origin + tail, ProgramFileFault::TooManyRows},
       {"count too large", head + "3\r\n" + origin + nop + tail, ProgramFileFault::Truncated},
       {"count too small", head + "1\r\n" + origin + nop + tail, ProgramFileFault::MissingEot},
       {"no rows", head + "0\r\n" + tail, ProgramFileFault::NoOriginRow},
       {"first row no origin", head + "2\r\n" + nop + origin + tail, ProgramFileFault::NoOriginRow},
-      {"label count too large", head + "1\r\n" + origin + "\"EOT\"\r\n1\r\n0\r\n\"EOF\"\r\n",
+      {"label count too large", head + "1\r\n" + origin + "\"EOT\"\r\n5\r\n0\r\n\"EOF\"\r\n",
        ProgramFileFault::Truncated},
       {"variable count too small",
        head + "1\r\n" + origin + "\"EOT\"\r\n0\r\n0\r\n\"v1\",\"XX\"\r\n\"EOF\"\r\n",
@@ -410,24 +422,86 @@ TEST_F(ProgramFileTest, CountsAskingForFarMoreMemoryThanTheFileAreRefused) {
   // So many names in so few bytes likewise.
   const std::string names = kWarningLine + "\"8085\"\r\n1\r\nOrigin,8000,,,,\r\nEOT\r\n9999999\r\n";
   EXPECT_EQ(ReadProgramFile(names).fault, ProgramFileFault::TooLarge);
-  // Small files of bare items, and large files the program writes, still read.
-  EXPECT_TRUE(ReadProgramFile(CompactFile(100'000)).ok());
+  // Files of bare items, and large files the program writes, still read.
+  EXPECT_TRUE(ReadProgramFile(CompactFile(kMaxProgramRows)).ok());
   ProgramFileContent content;
-  content.rows.resize(150'000);
+  content.rows.resize(kMaxProgramRows);
   content.rows[0][0] = "Origin";
   content.labels.assign(400'000, {"a", "XX"});  // the shortest names made here
   EXPECT_TRUE(ReadProgramFile(WriteProgramFile(content)).ok());
 }
 
+// A file that counts more rows than the program table holds is refused from
+// its count, however few bytes a row takes in it; so is a count of names that
+// the rest of the file cannot hold.
+TEST_F(ProgramFileTest, MoreRowsThanTheTableHoldsAreRefusedFromTheCount) {
+  ProgramFileContent content;
+  content.rows.resize(kMaxProgramRows + 1);  // blank rows, as a save writes them
+  content.rows[0][0] = "Origin";
+  WriteBytes("long.zvt", WriteProgramFile(content));
+  Open("long.zvt");
+  EXPECT_EQ(host.LastBox(), "Unable to open file.");
+  ExpectNewUntitledProgram();
+  EXPECT_EQ(ReadProgramFile(ReadBytes("long.zvt")).fault, ProgramFileFault::TooManyRows);
+  // The count alone decides, before any row is read.
+  const std::string head = kWarningLine + "\"8085\"\r\n";
+  EXPECT_EQ(ReadProgramFile(head + "10900000\r\n").fault, ProgramFileFault::TooManyRows);
+  // Names: a count beyond what the bytes after it can hold.
+  EXPECT_EQ(ReadProgramFile(head + "1\r\nOrigin,8000,,,,\r\nEOT\r\n200000\r\na,XX\r\n0\r\nEOF\r\n")
+                .fault,
+            ProgramFileFault::Truncated);
+  // A table as full as it gets opens.
+  content.rows.pop_back();
+  WriteBytes("full.zvt", WriteProgramFile(content));
+  host.boxes.clear();
+  Open("full.zvt");
+  EXPECT_TRUE(host.boxes.empty());
+  EXPECT_EQ(w.Table1.Rows(), kMaxProgramRows);
+}
+
+// Label and variable names follow the name rule (lower-case letters and
+// digits, a letter first) in a file too: a file with any other name is
+// refused like any damaged file.
+TEST_F(ProgramFileTest, NamesThatBreakTheNameRuleAreRefused) {
+  const std::string head = kWarningLine + "\"8085\"\r\n1\r\n" + Row("Origin", "8000", "", "", "") +
+                           "\"EOT\"\r\n";
+  auto labels = [&](const std::string& name) {
+    return head + "1\r\n\"" + name + "\",\"XXXX\"\r\n0\r\n\"EOF\"\r\n";
+  };
+  auto variables = [&](const std::string& name) {
+    return head + "1\r\n\"loop\",\"XXXX\"\r\n1\r\n\"" + name + "\",\"XX\"\r\n\"EOF\"\r\n";
+  };
+  for (const std::string name : {"<img src=/dev/zero>", "Loop", "9lives", "", "two words",
+                                 "caf\xC3\xA9", "a-b"}) {
+    for (const std::string& bytes : {labels(name), variables(name)}) {
+      SCOPED_TRACE(bytes);
+      EXPECT_EQ(ReadProgramFile(bytes).fault, ProgramFileFault::BadName);
+      WriteBytes("names.zvt", bytes);
+      host.boxes.clear();
+      Open("names.zvt");
+      ASSERT_EQ(host.boxes.size(), 1u);
+      EXPECT_EQ(host.LastBox(), "Unable to open file.");
+      ExpectNewUntitledProgram();
+    }
+  }
+  EXPECT_TRUE(ReadProgramFile(labels("a1")).ok());
+  EXPECT_TRUE(ReadProgramFile(variables("x9y")).ok());
+}
+
 TEST_F(ProgramFileTest, RunningOutOfMemoryWhileOpeningIsRefusedNotFatal) {
-#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+#if PARVIX_SANITIZED
   GTEST_SKIP() << "a sanitizer needs more address space than the limit leaves";
 #endif
-  // A file the program writes, opened in a child with 64 MB of address space to spare.
-  ProgramFileContent blank;
-  blank.rows.resize(400'000);
-  blank.rows[0][0] = "Origin";
-  WriteBytes("blank.zvt", WriteProgramFile(blank));
+  // A well-formed file of a million and a half labels, opened in a child
+  // with 64 MB of address space to spare.
+  ProgramFileContent program;
+  program.rows.resize(32);
+  program.rows[0][0] = "Origin";
+  for (int i = 1; i <= 1'500'000; ++i) program.labels.emplace_back(GeneratedLabelName(i), "XXXX");
+  const std::string bytes = WriteProgramFile(program);
+  program = {};
+  ASSERT_TRUE(ReadProgramFile(bytes).ok());
+  WriteBytes("commented.zvt", bytes);
   EXPECT_EXIT(
       {
         std::ifstream statm("/proc/self/statm");
@@ -437,7 +511,7 @@ TEST_F(ProgramFileTest, RunningOutOfMemoryWhileOpeningIsRefusedNotFatal) {
         getrlimit(RLIMIT_AS, &limit);
         limit.rlim_cur = pages * static_cast<unsigned long>(sysconf(_SC_PAGESIZE)) + (64ul << 20);
         setrlimit(RLIMIT_AS, &limit);
-        Open("blank.zvt");
+        Open("commented.zvt");
         const bool refused = host.LastBox() == "Unable to open file." && w.Table1.Rows() == 32 &&
                              w.EntryState == ProgramState;
         std::_Exit(refused ? 0 : 1);
@@ -580,6 +654,10 @@ TEST_F(ProgramFileTest, FailedSaveKeepsTheOldFileAndTheState) {
   EXPECT_EQ(Files(), (std::vector<std::string>{"folder.zvt", "sample.zvt"}));
 }
 
+// A file-size limit makes every write beyond 200 bytes fail, as a full disk
+// does. The program, set up as at start, survives such a save (by default the
+// system ends a process at its first write past the limit): the save is
+// refused with its message, the old file stays and no temporary file is left.
 TEST_F(ProgramFileTest, DiskFullDuringSaveKeepsTheOldFile) {
   const std::string old = "\"an older file\"\r\n";
   WriteBytes("sample.zvt", old);
@@ -587,23 +665,21 @@ TEST_F(ProgramFileTest, DiskFullDuringSaveKeepsTheOldFile) {
   w.FileTitle = "sample.zvt";
   w.FileState = FileSaved;
   BuildSample();
-
-  // A file-size limit makes every write beyond 200 bytes fail, as a full disk does.
-  rlimit saved{};
-  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-  const auto oldHandler = signal(SIGXFSZ, SIG_IGN);
-  rlimit small = saved;
-  small.rlim_cur = 200;
-  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-  w.SaveFile_Click();
-  setrlimit(RLIMIT_FSIZE, &saved);
-  signal(SIGXFSZ, oldHandler);
-
-  EXPECT_EQ(host.LastBox(), "Unable to save file.");
+  EXPECT_EXIT(
+      {
+        IgnoreFileSizeLimitSignal();
+        rlimit limit{};
+        getrlimit(RLIMIT_FSIZE, &limit);
+        limit.rlim_cur = 200;
+        setrlimit(RLIMIT_FSIZE, &limit);
+        w.SaveFile_Click();
+        const bool refused = host.LastBox() == "Unable to save file." && w.ProgramChanged &&
+                             w.FileState == FileSaved;
+        std::_Exit(refused ? 0 : 1);
+      },
+      ::testing::ExitedWithCode(0), "");
   EXPECT_EQ(ReadBytes("sample.zvt"), old);
   EXPECT_EQ(Files(), std::vector<std::string>{"sample.zvt"});
-  EXPECT_TRUE(w.ProgramChanged);
-  EXPECT_EQ(w.FileState, FileSaved);
 }
 
 TEST_F(ProgramFileTest, FailedSaveAsKeepsTheChosenNameButNotTheState) {

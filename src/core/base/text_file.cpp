@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <chrono>
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <new>
@@ -39,7 +40,9 @@ std::optional<fs::path> SaveTarget(fs::path path) {
   return std::nullopt;  // a loop of links
 }
 
-// Writes all of `bytes` to `fd`, through short writes and interruptions.
+// Writes all of `bytes` to `fd`, through short writes and interruptions. A
+// write that stops short at the file-size limit is followed by one that
+// fails (EFBIG), which ends the loop as any other failure does.
 bool WriteAll(int fd, std::string_view bytes) {
   while (!bytes.empty()) {
     const ssize_t written = ::write(fd, bytes.data(), bytes.size());
@@ -47,6 +50,7 @@ bool WriteAll(int fd, std::string_view bytes) {
       if (errno == EINTR) continue;
       return false;
     }
+    if (written == 0) return false;  // no progress: never loop on it
     bytes.remove_prefix(static_cast<size_t>(written));
   }
   return true;
@@ -153,5 +157,7 @@ bool WriteFileReplacing(const std::string& path, std::string_view bytes) {
   SyncFolder(target.parent_path());
   return true;
 }
+
+void IgnoreFileSizeLimitSignal() { std::signal(SIGXFSZ, SIG_IGN); }
 
 }  // namespace parvix

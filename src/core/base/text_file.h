@@ -37,4 +37,10 @@ std::optional<std::string> ReadFileBytes(const std::string& path,
 // yet: the link stays and the file it points to is written.
 bool WriteFileReplacing(const std::string& path, std::string_view bytes);
 
+// Makes a write beyond the process's file-size limit (ulimit -f) fail like
+// any other write, so that WriteFileReplacing reports it: by default the
+// system ends a process that writes past the limit (SIGXFSZ), and with it
+// the user's unsaved work. Called once at program start.
+void IgnoreFileSizeLimitSignal();
+
 }  // namespace parvix

@@ -47,6 +47,16 @@ void CommentPanel::UnmarkTarget() {
                          w_.IsOriginRow(w_.TargetRow) ? kOriginGrey : kGridBackColor);
 }
 
+void CommentPanel::ClearPick() {
+  if (Editing()) UnmarkTarget();
+}
+
+void CommentPanel::WriteTargetComment(const std::string& text) {
+  if (w_.Table1.Text(w_.TargetRow, kCommentColumn) == text) return;
+  w_.Table1.SetText(w_.TargetRow, kCommentColumn, text);
+  w_.ProgramChanged = true;
+}
+
 void CommentPanel::MarkTarget() {
   w_.Table1.row = w_.TargetRow;
   w_.Table1.col = kCommentColumn;
@@ -90,7 +100,7 @@ void CommentPanel::PickRow(int row) {
 void CommentPanel::CommentsTxt_Change(const std::string& Text) {
   if (!Editing()) return;
   CommentsTxt.text = FilterCommentEdit(CommentsTxt.text, Text);
-  w_.Table1.SetText(w_.TargetRow, kCommentColumn, CommentsTxt.text);
+  WriteTargetComment(CommentsTxt.text);
 }
 
 void CommentPanel::CommentNextButton_Click() {
@@ -104,9 +114,11 @@ void CommentPanel::CommentNextButton_Click() {
 
 void CommentPanel::DefaultCommentButton_Click() {
   if (!Editing() || w_.Table1.Text(w_.TargetRow, kOpcodeColumn).empty()) return;
+  const std::string before = w_.Table1.Text(w_.TargetRow, kCommentColumn);
   CommentsTxt.text.clear();
   w_.Table1.SetText(w_.TargetRow, kCommentColumn, std::string());
   w_.ApplyDefaultComment(w_.TargetRow);
+  if (w_.Table1.Text(w_.TargetRow, kCommentColumn) != before) w_.ProgramChanged = true;
   w_.Focus.Set("CommentsTxt");
 }
 
@@ -124,7 +136,7 @@ void CommentPanel::CommentDoneButton_Click() {
 void CommentPanel::CommentCancelButton_Click() {
   if (w_.EntryState != CommentState && w_.EntryState != CommentRowState) return;
   if (Editing()) {
-    w_.Table1.SetText(w_.TargetRow, kCommentColumn, w_.SavedComment);
+    WriteTargetComment(w_.SavedComment);
     UnmarkTarget();
   }
   RowPicked = false;

@@ -50,6 +50,8 @@ class CommentPanel {
 
   // The table pick: `row` becomes the target row, marked light green.
   void PickRow(int row);
+  // Esc: the picked row's Comment cell loses its light-green mark.
+  void ClearPick();
 
   template <class F>
   void VisitControls(F&& f) {
@@ -66,6 +68,9 @@ class CommentPanel {
   // The target row's Comment cell loses the light-green mark.
   void UnmarkTarget();
   void MarkTarget();
+  // Writes the target row's comment; a comment that changes makes the
+  // program changed, however the tool is left afterwards (Done, Ignore, Esc).
+  void WriteTargetComment(const std::string& text);
 
   ProgrammingPanel& w_;
 };

@@ -164,8 +164,7 @@ void ProgrammingPanel::TableCancelButton_Click() {
       Place.ClearPick();
       break;
     case CommentRowState:
-      Table1.SetBackColor(Table1.row, kCommentColumn,
-                          IsOriginRow(TargetRow) ? kOriginGrey : kGridBackColor);
+      Comments.ClearPick();
       break;
     case FindLabelState:
     case ReplaceLabelState:

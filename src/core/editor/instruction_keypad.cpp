@@ -19,11 +19,13 @@ void InstructionKeypad::INST_Click(int Index) {
   if (!IsIdle(w_.EntryState)) return;
   w_.ProgramChanged = true;
 
-  // Keep the row as it was, then clear it, the Label cell and operand name too.
+  // Keep the row as it was for Esc, then clear it and its operand name. A
+  // label placed on the row stays there: the line keyed again is still the
+  // line the label names, and the jumps to it keep their target.
   const int row = w_.CursorRow;
   for (int c = 0; c < 5; ++c) {
     w_.SavedLine[c] = w_.Table1.Text(row, c);
-    w_.Table1.SetText(row, c, {});
+    if (c != kLabelColumn || !IsLabelCell(w_.SavedLine[c])) w_.Table1.SetText(row, c, {});
   }
   w_.SavedLine[5] = w_.StringTable.Text(row, 0);
   w_.StringTable.SetText(row, 0, {});

@@ -66,6 +66,8 @@ enum class ProgramFileFault {
   StrayQuote,          // a double quote inside an unquoted item
   ControlCharacter,    // a control character (binary data) inside an item
   TooLarge,            // the counts ask for far more memory than the file's size
+  TooManyRows,         // more rows than the program table holds
+  BadName,             // a label or variable name that breaks the name rule
 };
 
 // A short English description of a fault, for tests and diagnostics.
@@ -79,8 +81,11 @@ struct ProgramFileReadResult {
 
 // Reads a program file's text. Every item is returned as UTF-8: an item that
 // is not valid UTF-8 is taken as Windows-1252 and converted. A damaged text
-// gives a fault and never allocates beyond a small multiple of its size; a
-// file whose counts ask for more is refused (TooLarge).
+// gives a fault and never allocates beyond a small multiple of its size: a
+// count is checked before anything is reserved for it, and a file that counts
+// more rows than the program table holds (kMaxProgramRows), more entries than
+// its remaining text can hold, or more than its size allows (TooLarge) is
+// refused. Every label and variable name must follow the name rule.
 ProgramFileReadResult ReadProgramFile(std::string_view bytes);
 
 // Writes the text of a program file. Texts are written as they are (UTF-8),

@@ -2,6 +2,8 @@
 #include <algorithm>
 
 #include "editor/program_file.h"
+#include "editor/program_table.h"
+#include "symbols/symbol_lists.h"
 
 namespace parvix {
 
@@ -13,6 +15,11 @@ constexpr std::string_view kEot = "EOT";
 constexpr std::string_view kEof = "EOF";
 constexpr size_t kMaxCountDigits = 9;  // keeps every count within a 32-bit int
 constexpr size_t kItemsPerRow = 6;
+// The fewest bytes an item takes: its delimiter alone (an empty item). A label
+// or variable line takes at least three: a one-letter name, the comma and the
+// empty equivalent's line end.
+constexpr size_t kMinRowBytes = kItemsPerRow;
+constexpr size_t kMinStringEntryBytes = 3;
 
 // What a program takes in memory while it is read and put into the tables:
 // a row's record plus its cells in the program table and the operand table,
@@ -138,9 +145,13 @@ class ProgramFileParser {
 
     int rows = 0;
     if (auto f = Count(rows); f != ProgramFileFault::None) return f;
+    // The counts are checked before anything is reserved for them.
+    if (rows > kMaxProgramRows) return ProgramFileFault::TooManyRows;
     if (!Take(static_cast<size_t>(rows), kRowMemory)) return ProgramFileFault::TooLarge;
-    // Never trust a count for memory: each record takes at least six bytes.
-    content.rows.reserve(std::min<size_t>(rows, items_.Remaining() / kItemsPerRow));
+    if (static_cast<size_t>(rows) > items_.Remaining() / kMinRowBytes) {
+      return ProgramFileFault::Truncated;
+    }
+    content.rows.reserve(static_cast<size_t>(rows));
     for (int r = 0; r < rows; ++r) {
       ProgramRowRecord& record = content.rows.emplace_back();
       for (std::string& cell : record) {
@@ -188,15 +199,20 @@ class ProgramFileParser {
     return ProgramFileFault::None;
   }
 
-  // A count, then that many name and equivalent pairs.
+  // A count, then that many name and equivalent pairs. A name that breaks
+  // the name rule (no panel lets one in) marks a damaged file.
   ProgramFileFault Strings(std::vector<StringEntry>& list) {
     int count = 0;
     if (auto f = Count(count); f != ProgramFileFault::None) return f;
     if (!Take(static_cast<size_t>(count), kNameMemory)) return ProgramFileFault::TooLarge;
-    list.reserve(std::min<size_t>(count, items_.Remaining() / 2));
+    if (static_cast<size_t>(count) > items_.Remaining() / kMinStringEntryBytes) {
+      return ProgramFileFault::Truncated;
+    }
+    list.reserve(static_cast<size_t>(count));
     for (int i = 0; i < count; ++i) {
       StringEntry& entry = list.emplace_back();
       if (auto f = Text(entry.first); f != ProgramFileFault::None) return f;
+      if (!IsValidName(entry.first)) return ProgramFileFault::BadName;
       if (auto f = Text(entry.second); f != ProgramFileFault::None) return f;
     }
     return ProgramFileFault::None;
@@ -256,6 +272,8 @@ const char* ProgramFileFaultText(ProgramFileFault fault) {
     case ProgramFileFault::StrayQuote: return "a quote inside an unquoted item";
     case ProgramFileFault::ControlCharacter: return "a control character inside an item";
     case ProgramFileFault::TooLarge: return "the counts ask for more memory than the file may use";
+    case ProgramFileFault::TooManyRows: return "more rows than the program table holds";
+    case ProgramFileFault::BadName: return "a name breaks the name rule";
   }
   return "unknown fault";
 }

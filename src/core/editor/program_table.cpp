@@ -1,13 +1,13 @@
 // Row primitives of the program table, the write mode and the new program.
 #include <algorithm>
 
+#include "editor/program_table.h"
 #include "editor/programming_panel.h"
 
 namespace parvix {
 
 namespace {
 constexpr int kMinimumRows = 32;
-constexpr int kRowsBeyond = 10;  // rows kept below the row being written
 }  // namespace
 
 void ProgrammingPanel::AddRows(int RowNumber) {

@@ -45,8 +45,7 @@ TEST_F(TrainerLinkTest, DownloadSendsTheRecordsBackToBackOrTellsWhyNotAndClosesT
   const std::tuple<const char*, std::function<void()>, std::string, std::string> rows[] = {
       {"busy", [this] { port.busy = {1}; }, PortMessage(1), ""},
       {"refuses settings", [this] { port.refusing = {1}; }, "Unable to download.", ""},
-      {"write fails", [this] { port.failWriteAt = 1; }, "Unable to download.",
-       kRecord},  // sent stays sent
+      {"write fails", [this] { port.failWriteAt = 0; }, "Unable to download.", ""},
       {"sent", [] {},
        "Prepare Microprocessor Trainer for download and click 'OK' to download, or click "
        "'Cancel' to cancel download.",
@@ -79,6 +78,15 @@ TEST_F(TrainerLinkTest, DownloadSendsTheRecordsBackToBackOrTellsWhyNotAndClosesT
     ExpectClosed();
     EXPECT_FALSE(host.TimerRunning(TimerId::PortCloseTimer));
   }
+}
+
+TEST_F(TrainerLinkTest, AnEndRecordWithAStartAddressIsSentAsThePlainEndRecord) {
+  folder.WriteBytes("start.hex", kRecord + "\r\n:00010001FE\r\n");
+  ChooseFile("start.hex");
+  w.Hex.DownloadFile_Click();
+  Fire(TimerId::CreateDnldString);
+  Fire(TimerId::DownloadTimer);
+  EXPECT_EQ(port.sent, kRecord + kEndRecord);
 }
 
 TEST_F(TrainerLinkTest, UploadInSmallPiecesAfterAnEchoIsCutAndSaved) {

@@ -29,6 +29,12 @@ const FileDialogRequest kUploadSaveDialog{kHexFileFilter, "Save to Hex file", kH
 
 }  // namespace
 
+std::string DownloadStream(const std::vector<std::string>& records) {
+  std::string stream;
+  for (const std::string& record : records) stream += IsEndRecord(record) ? kEndRecord : record;
+  return stream;
+}
+
 TrainerLink::TrainerLink(ProgrammingPanel& w) : w_(w) {}
 
 SerialPort* TrainerLink::Port() const { return w_.host.Serial(); }
@@ -104,12 +110,9 @@ void TrainerLink::DownloadTimer_Timer() {
   SerialPort& port = *Port();
   port.SetDtr(true);
   port.SetRts(true);
-  // The records back to back, with nothing between them.
-  for (const std::string& record : w_.Hex.HexList) {
-    if (!port.Write(record)) {
-      FailDownload(false);
-      return;
-    }
+  if (!port.Write(DownloadStream(w_.Hex.HexList))) {
+    FailDownload(false);
+    return;
   }
   w_.TipsLabel.text = "Download completed.";
   w_.host.StartTimer(TimerId::PortCloseTimer, kPortCloseDelayMs);

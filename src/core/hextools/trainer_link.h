@@ -11,6 +11,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "base/serial_port.h"
 
@@ -20,6 +21,12 @@ class ProgrammingPanel;
 
 // What the upload sends the trainer to ask for its records.
 inline const std::string kUploadRequest = "ATV1Q0\r";
+
+// What the download sends for the records of a hex file: the records back to
+// back, nothing between them, the end record last as ":00000001FF" even when
+// the file's end record carries a start address (":00010001FE"), which a
+// trainer waiting for the plain end record would never take as the end.
+std::string DownloadStream(const std::vector<std::string>& records);
 
 class TrainerLink {
  public:

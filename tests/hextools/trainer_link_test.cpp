@@ -194,7 +194,11 @@ TEST_F(TrainerLinkTest, CorruptRepliesAreReportedAndNothingIsWritten) {
 
 TEST_F(TrainerLinkTest, APortChangeDuringATransferAppliesToTheNextOne) {
   Upload({"ATV1Q0\r\n:03800000"});
-  StartDownload();  // a second transfer during the wait finds the port in use
+  // A second upload during the wait finds the port in use and leaves the first one's text.
+  w.Link.UploadFile_Click();
+  EXPECT_EQ(host.LastBox(), PortMessage(1));
+  EXPECT_EQ(w.TipsLabel.text, "Uploading . . .");
+  StartDownload();  // so does a download
   Fire(TimerId::DownloadTimer);
   EXPECT_EQ(host.LastBox(), PortMessage(1));
   w.Link.PortOption_Click(2);

@@ -127,7 +127,6 @@ void TrainerLink::PortCloseTimer_Timer() {
 // ---- Upload ----------------------------------------------------------------------------
 
 void TrainerLink::FailUpload(bool portMessage) {
-  // A port in use by an upload already waiting is left to that upload.
   if (portMessage) {
     ShowPortMessage();
   } else if (w_.PortOpenFlag) {
@@ -142,6 +141,12 @@ void TrainerLink::UploadFile_Click() {
   const int answer = w_.host.MsgBox(kUploadQuestion, kMsgOkCancelInformation);
   w_.MsgBoxAnswer = std::to_string(answer);
   if (answer == kAnswerCancel) return;
+  // This program's own transfer already holds the port: it goes on, and keeps
+  // its text on the tips line.
+  if (w_.PortOpenFlag) {
+    ShowPortMessage();
+    return;
+  }
   w_.TipsLabel.text = "Ready for upload . . .";
   const SerialPort::OpenResult opened = OpenPort();
   if (opened != SerialPort::OpenResult::Opened) {

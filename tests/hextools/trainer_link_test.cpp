@@ -45,8 +45,7 @@ TEST_F(TrainerLinkTest, DownloadSendsTheRecordsBackToBackOrTellsWhyNotAndClosesT
   const std::tuple<const char*, std::function<void()>, std::string, std::string> rows[] = {
       {"busy", [this] { port.busy = {1}; }, PortMessage(1), ""},
       {"refuses settings", [this] { port.refusing = {1}; }, "Unable to download.", ""},
-      {"write fails", [this] { port.failWriteAt = 1; }, "Unable to download.",
-       kRecord},  // sent stays sent
+      {"write fails", [this] { port.failWriteAt = 0; }, "Unable to download.", ""},
       {"sent", [] {},
        "Prepare Microprocessor Trainer for download and click 'OK' to download, or click "
        "'Cancel' to cancel download.",
@@ -72,13 +71,89 @@ TEST_F(TrainerLinkTest, DownloadSendsTheRecordsBackToBackOrTellsWhyNotAndClosesT
     EXPECT_EQ(host.LastBox(), box);
     if (!ok) EXPECT_EQ(host.boxes.back().style, kMsgCritical);
     EXPECT_EQ(port.sent, sent);
-    EXPECT_EQ(w.TipsLabel.text, ok ? "Download completed." : "Download incomplete.");
     EXPECT_EQ(w.EntryState, ProgramState);
-    EXPECT_EQ(port.IsOpen() && port.dtr && port.rts, ok);  // closed a little later
-    if (ok) Fire(TimerId::PortCloseTimer);
+    EXPECT_EQ(port.IsOpen() && port.dtr && port.rts, ok);
+    if (ok) {
+      // Under way until the port reports the last byte gone; closed a little later.
+      EXPECT_EQ(w.TipsLabel.text, "Downloading . . .");
+      port.SendQueued();
+      EXPECT_EQ(w.TipsLabel.text, "Download completed.");
+      EXPECT_TRUE(port.IsOpen());
+      Fire(TimerId::PortCloseTimer);
+    } else {
+      EXPECT_EQ(w.TipsLabel.text, "Download incomplete.");
+    }
     ExpectClosed();
     EXPECT_FALSE(host.TimerRunning(TimerId::PortCloseTimer));
   }
+}
+
+TEST_F(TrainerLinkTest, ADownloadCutShortWhileSendingIsIncompleteAndQuitAsksFirst) {
+  const std::string stopQuestion =
+      "A download to the trainer is still being sent. Click 'OK' to stop it and quit, or click "
+      "'Cancel' to let it finish.";
+  bool cancel = false;
+  const auto quit = [&] { w.Form_QueryUnload(cancel, 0); };
+  // What happens while the records leave, the boxes it shows, and the tips line after; the
+  // download has stopped when its port is closed.
+  const std::tuple<const char*, std::function<void()>, std::vector<std::string>, const char*>
+      rows[] = {
+          {"the port fails in the middle of an entry, which is left as it is",
+           [&] {
+             w.Instructions.INST_Click(1);  // MVI: the register panel waits
+             port.Fail();
+             EXPECT_EQ(w.EntryState, MviRegisterState);
+             EXPECT_EQ(host.boxes.back().style, kMsgCritical);
+           },
+           {"Unable to download."}, "Download incomplete."},
+          {"Esc", [&] { w.TableCancelButton_Click(); }, {}, "Download incomplete."},
+          {"quit, and let it finish",
+           [&] {
+             host.answers = {kAnswerOk, kAnswerCancel};
+             quit();
+             EXPECT_TRUE(cancel);
+             EXPECT_EQ(host.boxes.back().style, kMsgOkCancelQuestion);
+           },
+           {"Are you sure you want to quit? You will lose unsaved information.", stopQuestion},
+           "Downloading . . ."},
+          {"quit, and stop it",
+           [&] {
+             host.answers = {kAnswerOk, kAnswerOk};
+             quit();
+             EXPECT_TRUE(host.ended);
+           },
+           {"Are you sure you want to quit? You will lose unsaved information.", stopQuestion},
+           "Downloading . . ."},
+      };
+  for (const auto& [name, during, boxes, tips] : rows) {
+    SCOPED_TRACE(name);
+    w.TableCancelButton_Click();
+    host.ended = cancel = false;
+    port.sent.clear();
+    StartDownload();
+    Fire(TimerId::DownloadTimer);
+    host.boxes.clear();
+    during();
+    std::vector<std::string> shown;
+    for (const auto& box : host.boxes) shown.push_back(box.text);
+    EXPECT_EQ(shown, boxes);
+    EXPECT_EQ(w.TipsLabel.text, tips);
+    const bool stopped = !port.IsOpen();
+    EXPECT_EQ(w.PortOpenFlag, !stopped);
+    EXPECT_EQ(w.Link.DownloadSending(), !stopped);
+    EXPECT_EQ(port.queued, stopped ? 0u : port.sent.size());  // what had not left is dropped
+    port.SendQueued();  // the rest leaves: only a download still under way completes
+    EXPECT_EQ(w.TipsLabel.text, stopped ? tips : "Download completed.");
+  }
+}
+
+TEST_F(TrainerLinkTest, AnEndRecordWithAStartAddressIsSentAsThePlainEndRecord) {
+  folder.WriteBytes("start.hex", kRecord + "\r\n:00010001FE\r\n");
+  ChooseFile("start.hex");
+  w.Hex.DownloadFile_Click();
+  Fire(TimerId::CreateDnldString);
+  Fire(TimerId::DownloadTimer);
+  EXPECT_EQ(port.sent, kRecord + kEndRecord);
 }
 
 TEST_F(TrainerLinkTest, UploadInSmallPiecesAfterAnEchoIsCutAndSaved) {
@@ -184,18 +259,55 @@ TEST_F(TrainerLinkTest, CorruptRepliesAreReportedAndNothingIsWritten) {
   }
 }
 
-TEST_F(TrainerLinkTest, APortChangeDuringATransferAppliesToTheNextOne) {
-  Upload({"ATV1Q0\r\n:03800000"});
-  StartDownload();  // a second transfer during the wait finds the port in use
-  Fire(TimerId::DownloadTimer);
-  EXPECT_EQ(host.LastBox(), PortMessage(1));
-  w.Link.PortOption_Click(2);
-  for (int i = 0; i < 4; ++i) EXPECT_EQ(w.Menu.PortOption[i].checked, i == 2) << i;
-  port.Arrive("C300803A\r\n" + kEndRecord + "\r\n");
-  Fire(TimerId::CreateHexTimer);  // the first upload completed on Comm1
-  EXPECT_EQ(port.sent, "ATV1Q0\r");
-  Upload({});
-  EXPECT_EQ(port.opened, (std::vector<int>{1, 3}));
+TEST_F(TrainerLinkTest, ARunningTransferKeepsThePortAndItsTextAndAPortChangeWaitsForTheNext) {
+  // An upload waiting for its reply, and a download whose records are still leaving: each
+  // started on Comm1, then finished there.
+  const std::tuple<const char*, std::function<void()>, std::function<void()>, const char*>
+      rows[] = {
+          {"upload waiting", [&] { Upload({"ATV1Q0\r\n:03800000"}); },
+           [&] {
+             port.Arrive("C300803A\r\n" + kEndRecord + "\r\n");
+             Fire(TimerId::CreateHexTimer);  // and the save dialog cancelled
+           },
+           "Program Mode."},
+          {"download sending",
+           [&] {
+             StartDownload();
+             Fire(TimerId::DownloadTimer);
+           },
+           [&] {
+             port.SendQueued();
+             Fire(TimerId::PortCloseTimer);
+           },
+           "Download completed."},
+      };
+  for (const auto& [name, start, finish, finished] : rows) {
+    SCOPED_TRACE(name);
+    w.Link.PortOption_Click(0);
+    port.opened.clear();
+    start();
+    const std::string tips = w.TipsLabel.text;
+    const std::string sent = port.sent;
+    // A second upload finds the port in use and leaves the running transfer's text.
+    w.Link.UploadFile_Click();
+    EXPECT_EQ(host.LastBox(), PortMessage(1));
+    EXPECT_EQ(w.TipsLabel.text, tips);
+    if (w.Link.UploadWaiting()) {  // so does a download started during the wait
+      StartDownload();
+      Fire(TimerId::DownloadTimer);
+      EXPECT_EQ(host.LastBox(), PortMessage(1));
+    }
+    w.Link.PortOption_Click(2);
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(w.Menu.PortOption[i].checked, i == 2) << i;
+    EXPECT_EQ(port.openPort, 1);
+    EXPECT_EQ(port.sent, sent);
+    finish();  // the running transfer ended on Comm1
+    EXPECT_EQ(w.TipsLabel.text, finished);
+    ExpectClosed();
+    Upload({});
+    EXPECT_EQ(port.opened, (std::vector<int>{1, 3}));
+    w.TableCancelButton_Click();
+  }
 }
 
 }  // namespace

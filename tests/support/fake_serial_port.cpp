@@ -19,6 +19,7 @@ bool FakeSerialPort::Write(std::string_view bytes) {
   if (failWriteAt >= 0 && writes >= failWriteAt) return false;
   ++writes;
   sent += bytes;
+  queued += bytes.size();
   return true;
 }
 
@@ -33,12 +34,19 @@ void FakeSerialPort::Close() {
   if (!IsOpen()) return;
   openPort = 0;
   dtr = rts = false;
+  queued = 0;  // what had not left is dropped
 }
 
 void FakeSerialPort::Arrive(const std::string& bytes) {
   if (!IsOpen()) return;
   pending += bytes;
   if (onArrival) onArrival();
+}
+
+void FakeSerialPort::SendQueued() {
+  if (!IsOpen() || failed || queued == 0) return;
+  queued = 0;
+  if (const auto handler = onAllSent) handler();
 }
 
 void FakeSerialPort::Fail() {

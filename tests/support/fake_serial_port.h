@@ -2,6 +2,7 @@
 // writes and sets, and a test plays the trainer by making bytes arrive.
 #pragma once
 
+#include <cstddef>
 #include <set>
 #include <string>
 #include <vector>
@@ -27,6 +28,7 @@ class FakeSerialPort : public SerialPort {
   bool rts = false;
   int writes = 0;                   // Write calls that succeeded
   std::string sent;                 // all bytes written, in order
+  size_t queued = 0;                // of those, how many have not left the port yet
   std::string pending;              // arrived and not read yet
   bool failed = false;              // the open device went away
 
@@ -41,6 +43,9 @@ class FakeSerialPort : public SerialPort {
   // The trainer sends `bytes`: they wait in the port and the arrival handler
   // runs, as the event loop would run it.
   void Arrive(const std::string& bytes);
+  // Everything written so far leaves the port: the all-sent handler runs, as
+  // the event loop would run it. Until then written bytes stay queued.
+  void SendQueued();
   // The device goes away while open (a USB adapter pulled out).
   void Fail();
 };

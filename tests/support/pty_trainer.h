@@ -63,6 +63,14 @@ class PtyTrainer {
   std::string ReadFor(int ms) {
     return ReadWhile([](const std::string&) { return true; }, ms);
   }
+  // The trainer goes away, as when the cable is pulled: its end closes and the pair ends
+  // (socat keeps the pair up after one end closes), so the program's end hangs up.
+  void Leave() {
+    if (fd_ >= 0) ::close(fd_);
+    fd_ = -1;
+    socat_.kill();
+    socat_.waitForFinished(1000);
+  }
   // Sends `text` in pieces of `piece` bytes with `pauseMs` between them.
   bool Send(std::string_view text, size_t piece = 4096, int pauseMs = 0) {
     for (size_t at = 0; at < text.size(); at += piece) {

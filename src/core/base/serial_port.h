@@ -5,8 +5,10 @@
 //
 // Everything runs on the user-interface thread. Bytes that arrive are kept by
 // the port until the core reads them; the port tells the core that something
-// arrived through the arrival handler, called from the event loop (never from
-// inside one of the calls below), so a waiting core needs no polling loop.
+// arrived through the arrival handler, and that everything written has left
+// the port through the all-sent handler, both called from the event loop
+// (never from inside one of the calls below), so a waiting core needs no
+// polling loop.
 #pragma once
 
 #include <functional>
@@ -29,8 +31,7 @@ class SerialPort {
 
   virtual ~SerialPort() = default;
 
-  // Opens port `portNumber` (1 to 4). A port that is already open, or still
-  // sending what was written before it was closed, is in use.
+  // Opens port `portNumber` (1 to 4). A port that is already open is in use.
   virtual OpenResult Open(int portNumber) = 0;
   // True from a successful Open until Close.
   virtual bool IsOpen() const = 0;
@@ -41,21 +42,27 @@ class SerialPort {
   virtual void SetRts(bool on) = 0;
 
   // Queues `bytes` for sending, after everything written before; false when
-  // the port is not open or has failed. Written bytes go out in order.
+  // the port is not open or has failed. Written bytes go out in order, at the
+  // line's speed (2,400 baud: about 240 bytes a second).
   virtual bool Write(std::string_view bytes) = 0;
 
   // Everything received since the last read (possibly nothing); nothing at
   // all when the port is not open or has failed (the device went away).
   virtual std::optional<std::string> Read() = 0;
 
-  // Closes the port. Bytes written and not yet sent still go out: the device
-  // is let go once they have, and stays in use until then. Nothing arrives
-  // after Close. Closing a closed port does nothing.
+  // Closes the port and lets the device go at once. Bytes written and not
+  // yet sent are dropped: closing stops a transfer. Nothing arrives after
+  // Close. Closing a closed port does nothing.
   virtual void Close() = 0;
 
   // Called when bytes have arrived, and when the open port fails, so that a
-  // waiting reader learns of it from its next Read. Empty for none.
+  // waiting reader learns of it from its next Read (and a writer that waits
+  // for its bytes to leave learns that they never will). Empty for none.
   std::function<void()> onArrival;
+  // Called when everything written to the open port has left it, down to the
+  // line itself (not merely handed to the driver). A port that fails first
+  // never calls it. Empty for none.
+  std::function<void()> onAllSent;
 };
 
 }  // namespace parvix

@@ -193,12 +193,16 @@ void ProgrammingPanel::TableCancelButton_Click() {
     default:
       break;
   }
+  // Esc stops a transfer under way: an upload's wait ends without a word, a
+  // download still sending ends incomplete, and says so.
+  const bool downloadStopped = Link.DownloadSending();
   if (PortOpenFlag) ClosePort();
   if (SavedLineFlag) {
     for (int c = 0; c < 5; ++c) Table1.SetText(CursorRow, c, SavedLine[c]);
     StringTable.SetText(CursorRow, 0, SavedLine[5]);
   }
   ControlTransfer(IdleState());
+  if (downloadStopped) TipsLabel.text = kDownloadIncomplete;
   NextLine(CursorRow);
 }
 

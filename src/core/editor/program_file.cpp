@@ -19,6 +19,9 @@ const std::string kOpenFailed = "Unable to open file.";
 const std::string kSaveFailed = "Unable to save file.";
 const std::string kQuitQuestion =
     "Are you sure you want to quit? You will lose unsaved information.";
+const std::string kStopDownloadQuestion =
+    "A download to the trainer is still being sent. Click 'OK' to stop it and quit, or click "
+    "'Cancel' to let it finish.";
 const std::string kZvtExtension = ".zvt";
 
 // The program as the file stores it. Rows other than origin rows are stored
@@ -273,9 +276,13 @@ void ProgrammingPanel::QuitFile_Click() {
 }
 
 void ProgrammingPanel::Form_QueryUnload(bool& Cancel, int /*UnloadMode*/) {
-  const int answer = host.MsgBox(kQuitQuestion, kMsgOkCancelQuestion);
-  MsgBoxAnswer = std::to_string(answer);
-  if (answer != kAnswerOk) {
+  const auto confirmed = [this](const std::string& question) {
+    const int answer = host.MsgBox(question, kMsgOkCancelQuestion);
+    MsgBoxAnswer = std::to_string(answer);
+    return answer == kAnswerOk;
+  };
+  // Quitting would cut a download short: the user may rather let it finish.
+  if (!confirmed(kQuitQuestion) || (Link.DownloadSending() && !confirmed(kStopDownloadQuestion))) {
     Cancel = true;
     return;
   }

@@ -29,6 +29,12 @@ const FileDialogRequest kUploadSaveDialog{kHexFileFilter, "Save to Hex file", kH
 
 }  // namespace
 
+std::string DownloadStream(const std::vector<std::string>& records) {
+  std::string stream;
+  for (const std::string& record : records) stream += IsEndRecord(record) ? kEndRecord : record;
+  return stream;
+}
+
 TrainerLink::TrainerLink(ProgrammingPanel& w) : w_(w) {}
 
 SerialPort* TrainerLink::Port() const { return w_.host.Serial(); }
@@ -49,6 +55,7 @@ SerialPort::OpenResult TrainerLink::OpenPort() {
   if (result == SerialPort::OpenResult::Opened) {
     w_.PortOpenFlag = true;
     port->onArrival = [this] { Port_DataArrived(); };
+    port->onAllSent = [this] { Port_AllSent(); };
   }
   return result;
 }
@@ -61,11 +68,15 @@ void TrainerLink::ShowPortMessage() {
 }
 
 void TrainerLink::ClosePort() {
-  // An upload ends with its port: the wait, and a cut still pending.
+  // A transfer ends with its port: an upload's wait and a cut still pending,
+  // a download's sending (what has not left is dropped) and its closing.
   uploadWaiting_ = false;
+  downloadSending_ = false;
   w_.host.StopTimer(TimerId::CreateHexTimer);
+  w_.host.StopTimer(TimerId::PortCloseTimer);
   if (SerialPort* port = Port()) {
     port->onArrival = nullptr;
+    port->onAllSent = nullptr;
     port->Close();
   }
   w_.PortOpenFlag = false;
@@ -90,8 +101,10 @@ void TrainerLink::FailDownload(bool portMessage) {
     w_.MsgBoxAnswer = std::to_string(w_.host.MsgBox("Unable to download.", kMsgCritical));
     if (w_.PortOpenFlag) ClosePort();
   }
-  w_.ControlTransfer(w_.IdleState());
-  w_.TipsLabel.text = "Download incomplete.";
+  // A port that fails while the records are leaving can do so in the middle
+  // of an entry begun meanwhile: that entry is left as it is.
+  if (IsIdle(w_.EntryState)) w_.ControlTransfer(w_.IdleState());
+  w_.TipsLabel.text = kDownloadIncomplete;
 }
 
 void TrainerLink::DownloadTimer_Timer() {
@@ -104,27 +117,30 @@ void TrainerLink::DownloadTimer_Timer() {
   SerialPort& port = *Port();
   port.SetDtr(true);
   port.SetRts(true);
-  // The records back to back, with nothing between them.
-  for (const std::string& record : w_.Hex.HexList) {
-    if (!port.Write(record)) {
-      FailDownload(false);
-      return;
-    }
+  if (!port.Write(DownloadStream(w_.Hex.HexList))) {
+    FailDownload(false);
+    return;
   }
+  // "Downloading . . ." stays until the port reports the last byte gone.
+  downloadSending_ = true;
+}
+
+void TrainerLink::Port_AllSent() {
+  if (!downloadSending_) return;
+  downloadSending_ = false;
   w_.TipsLabel.text = "Download completed.";
   w_.host.StartTimer(TimerId::PortCloseTimer, kPortCloseDelayMs);
 }
 
 void TrainerLink::PortCloseTimer_Timer() {
   w_.host.StopTimer(TimerId::PortCloseTimer);
-  // The port lets the device go once the last record has gone out.
+  // The last record has left: the port lets the device go.
   if (w_.PortOpenFlag) ClosePort();
 }
 
 // ---- Upload ----------------------------------------------------------------------------
 
 void TrainerLink::FailUpload(bool portMessage) {
-  // A port in use by an upload already waiting is left to that upload.
   if (portMessage) {
     ShowPortMessage();
   } else if (w_.PortOpenFlag) {
@@ -139,6 +155,12 @@ void TrainerLink::UploadFile_Click() {
   const int answer = w_.host.MsgBox(kUploadQuestion, kMsgOkCancelInformation);
   w_.MsgBoxAnswer = std::to_string(answer);
   if (answer == kAnswerCancel) return;
+  // This program's own transfer already holds the port: it goes on, and keeps
+  // its text on the tips line.
+  if (w_.PortOpenFlag) {
+    ShowPortMessage();
+    return;
+  }
   w_.TipsLabel.text = "Ready for upload . . .";
   const SerialPort::OpenResult opened = OpenPort();
   if (opened != SerialPort::OpenResult::Opened) {
@@ -161,7 +183,11 @@ void TrainerLink::Port_DataArrived() {
   SerialPort* port = Port();
   if (port == nullptr) return;
   const std::optional<std::string> received = port->Read();
-  // Bytes outside an upload's wait (an echo after a download) are dropped.
+  if (!received && downloadSending_) {
+    FailDownload(false);
+    return;
+  }
+  // Bytes outside an upload's wait (an echo during a download) are dropped.
   if (!uploadWaiting_) return;
   if (!received) {
     FailUpload(false);

@@ -2,8 +2,11 @@
 // loaded records and the upload of the trainer's records into a hex file.
 //
 // The port is open only while a transfer runs. The download is a chain of
-// one-shot timers: the confirmation, the sending of every record back to
-// back within one tick, and the closing of the port 100 ms later. The upload
+// one-shot timers: the confirmation, then one tick that writes every record
+// back to back. At 2,400 baud a large image takes minutes to leave, so the
+// download stays under way until the port reports that the last byte has
+// gone (or fails); only then is it completed, and the port closes 100 ms
+// later. While it sends, the port is in use, as during an upload. The upload
 // sends its request and then waits for the trainer's reply without blocking
 // the window: each arrival on the port appends to UploadText, and once the
 // end record is in, a timer cuts the text into records and saves them.
@@ -11,6 +14,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "base/serial_port.h"
 
@@ -20,6 +24,15 @@ class ProgrammingPanel;
 
 // What the upload sends the trainer to ask for its records.
 inline const std::string kUploadRequest = "ATV1Q0\r";
+
+// The tips line after a download that did not reach its end.
+inline const std::string kDownloadIncomplete = "Download incomplete.";
+
+// What the download sends for the records of a hex file: the records back to
+// back, nothing between them, the end record last as ":00000001FF" even when
+// the file's end record carries a start address (":00010001FE"), which a
+// trainer waiting for the plain end record would never take as the end.
+std::string DownloadStream(const std::vector<std::string>& records);
 
 class TrainerLink {
  public:
@@ -40,12 +53,17 @@ class TrainerLink {
   void CreateHexTimer_Timer();
   // Bytes (or a failure) have arrived on the open port.
   void Port_DataArrived();
+  // Everything the download wrote has left the port.
+  void Port_AllSent();
 
   // Closes the port of a running transfer (the common cancel, quitting);
-  // an upload that is waiting for its reply ends with it.
+  // an upload that is waiting for its reply, or a download still sending,
+  // ends with it.
   void ClosePort();
   // True while an upload waits for the trainer's end record.
   bool UploadWaiting() const { return uploadWaiting_; }
+  // True while a download's records are still leaving the port.
+  bool DownloadSending() const { return downloadSending_; }
 
  private:
   SerialPort* Port() const;
@@ -60,6 +78,7 @@ class TrainerLink {
 
   ProgrammingPanel& w_;
   bool uploadWaiting_ = false;
+  bool downloadSending_ = false;
 };
 
 }  // namespace parvix

@@ -19,6 +19,7 @@ Shell::~Shell() {
   host.onRefresh = nullptr;
   disassemblyDialog.afterEvent = nullptr;
   host.serialPort().onArrival = nullptr;
+  host.serialPort().onAllSent = nullptr;
 }
 
 void Shell::Start() {

@@ -35,16 +35,20 @@ QtHost::QtHost(QObject* parent) : QObject(parent) {
     connect(timer, &QTimer::timeout, this, [this, id] { Deliver(id); });
     timers_[i] = timer;
   }
-  connect(&serial_, &QtSerialPort::dataArrived, this, &QtHost::DeliverArrival);
+  connect(&serial_, &QtSerialPort::dataArrived, this,
+          [this] { DeliverPortEvent(arrivalHeld_, serial_.onArrival); });
+  connect(&serial_, &QtSerialPort::allSent, this,
+          [this] { DeliverPortEvent(allSentHeld_, serial_.onAllSent); });
 }
 
-void QtHost::DeliverArrival() {
+void QtHost::DeliverPortEvent(bool& held, const std::function<void()>& handler) {
   if (modalDepth_ > 0) {
-    arrivalHeld_ = true;
+    held = true;
     return;
   }
-  arrivalHeld_ = false;
-  if (serial_.onArrival) serial_.onArrival();
+  held = false;
+  // A copy: the handler may close the port, which lets go of its handlers.
+  if (const std::function<void()> run = handler) run();
   if (onRefresh) onRefresh();
 }
 
@@ -176,7 +180,9 @@ void QtHost::DeliverHeld() {
       Deliver(static_cast<TimerId>(i));
     }
   }
-  if (arrivalHeld_ && modalDepth_ == 0) DeliverArrival();
+  // A failure first: a download that failed is not reported as sent.
+  if (arrivalHeld_ && modalDepth_ == 0) DeliverPortEvent(arrivalHeld_, serial_.onArrival);
+  if (allSentHeld_ && modalDepth_ == 0) DeliverPortEvent(allSentHeld_, serial_.onAllSent);
 }
 
 void QtHost::ShowWindow(WindowId id) {

@@ -53,8 +53,9 @@ class QtHost : public QObject, public Host {
   bool PrintPage(const PrinterPage& page) override;
   bool EndPrintJob() override;
   void AbortPrintJob() override;
-  // The trainer link's port. Its arrivals reach the core like timers: held
-  // back while a modal box or dialog is open, then delivered and rendered.
+  // The trainer link's port. Its arrivals and its all-sent reach the core
+  // like timers: held back while a modal box or dialog is open, then
+  // delivered and rendered.
   SerialPort* Serial() override { return &serial_; }
   QtSerialPort& serialPort() { return serial_; }
 
@@ -76,7 +77,9 @@ class QtHost : public QObject, public Host {
   int modalDepth_ = 0;
   QtSerialPort serial_;
   bool arrivalHeld_ = false;
-  void DeliverArrival();
+  bool allSentHeld_ = false;
+  // Runs a handler of the port, or holds it back (`held`) during a modal.
+  void DeliverPortEvent(bool& held, const std::function<void()>& handler);
   bool hourglass_ = false;
   PrinterJob printJob_;
 };

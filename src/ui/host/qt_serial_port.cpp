@@ -2,33 +2,31 @@
 
 #include <sys/ioctl.h>
 
+#include <QSignalBlocker>
+
 #include "ui/host/serial_devices.h"
 
 namespace parvix::ui {
 
 namespace {
 
-constexpr int kDrainPollMs = 20;
-// A closed port whose queue has not moved for this long (the other end
-// stopped reading) is let go with what is left.
-constexpr int kDrainStallTicks = 30000 / kDrainPollMs;
+// How often the queues are looked at while bytes are on their way; a byte
+// takes about 4 ms at 2,400 baud.
+constexpr int kSendPollMs = 20;
 
 }  // namespace
 
 QtSerialPort::QtSerialPort(QObject* parent) : QObject(parent) {
-  drainTimer_.setInterval(kDrainPollMs);
-  connect(&drainTimer_, &QTimer::timeout, this, &QtSerialPort::CheckDrained);
+  sendTimer_.setInterval(kSendPollMs);
+  connect(&sendTimer_, &QTimer::timeout, this, &QtSerialPort::CheckSent);
   connect(&device_, &QSerialPort::readyRead, this, &QtSerialPort::OnReadyRead);
   connect(&device_, &QSerialPort::errorOccurred, this, &QtSerialPort::OnError);
 }
 
-QtSerialPort::~QtSerialPort() {
-  drainTimer_.stop();
-  device_.close();
-}
+QtSerialPort::~QtSerialPort() { Close(); }
 
 SerialPort::OpenResult QtSerialPort::Open(int portNumber) {
-  // One device at a time, and not while the last one is still sending.
+  // One device at a time.
   if (device_.isOpen()) return OpenResult::NotAvailable;
   const std::string path = SerialDeviceFor(portNumber);
   if (path.empty()) return OpenResult::NotAvailable;
@@ -50,7 +48,6 @@ SerialPort::OpenResult QtSerialPort::Open(int portNumber) {
         return OpenResult::Failed;
     }
   }
-  open_ = true;
   failed_ = false;
   return OpenResult::Opened;
 }
@@ -58,36 +55,39 @@ SerialPort::OpenResult QtSerialPort::Open(int portNumber) {
 // Pseudo-terminals and some adapters have no modem-control lines: Qt then
 // reports an unsupported operation, which is no reason to stop a transfer.
 void QtSerialPort::SetDtr(bool on) {
-  if (open_ && !device_.setDataTerminalReady(on)) device_.clearError();
+  if (device_.isOpen() && !device_.setDataTerminalReady(on)) device_.clearError();
 }
 
 void QtSerialPort::SetRts(bool on) {
-  if (open_ && !device_.setRequestToSend(on)) device_.clearError();
+  if (device_.isOpen() && !device_.setRequestToSend(on)) device_.clearError();
 }
 
 bool QtSerialPort::Write(std::string_view bytes) {
-  if (!open_ || failed_) return false;
+  if (!device_.isOpen() || failed_) return false;
   const qint64 size = static_cast<qint64>(bytes.size());
-  return device_.write(bytes.data(), size) == size;
+  if (device_.write(bytes.data(), size) != size) return false;
+  if (!sendTimer_.isActive()) sendTimer_.start();
+  return true;
 }
 
 std::optional<std::string> QtSerialPort::Read() {
-  if (!open_ || failed_) return std::nullopt;
+  if (!device_.isOpen() || failed_) return std::nullopt;
   const QByteArray bytes = device_.readAll();
   return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));
 }
 
 void QtSerialPort::Close() {
-  if (!open_) return;
-  open_ = false;
-  if (failed_) {
-    device_.close();
-    return;
+  sendTimer_.stop();
+  if (!device_.isOpen()) return;
+  {
+    // Drop what has not left, from Qt's queue and the driver's, so that the
+    // close does not wait for it; a failure to do so changes nothing now.
+    const QSignalBlocker quiet(device_);
+    device_.clear(QSerialPort::Output);
+    device_.clearError();
   }
-  lastQueued_ = -1;
-  idleDrainTicks_ = 0;
-  CheckDrained();
-  if (device_.isOpen()) drainTimer_.start();
+  device_.close();
+  failed_ = false;
 }
 
 qint64 QtSerialPort::DriverOutputQueue() const {
@@ -96,25 +96,18 @@ qint64 QtSerialPort::DriverOutputQueue() const {
   return queued;
 }
 
-void QtSerialPort::CheckDrained() {
-  const qint64 queued = device_.bytesToWrite() + DriverOutputQueue();
-  if (queued > 0 && queued == lastQueued_) {
-    ++idleDrainTicks_;
-  } else {
-    idleDrainTicks_ = 0;
+void QtSerialPort::CheckSent() {
+  if (!device_.isOpen() || failed_) {
+    sendTimer_.stop();
+    return;
   }
-  lastQueued_ = queued;
-  if (queued > 0 && idleDrainTicks_ < kDrainStallTicks) return;
-  drainTimer_.stop();
-  device_.close();
+  if (device_.bytesToWrite() + DriverOutputQueue() > 0) return;
+  sendTimer_.stop();
+  emit allSent();
 }
 
 void QtSerialPort::OnReadyRead() {
-  if (open_ && !failed_) {
-    emit dataArrived();
-  } else {
-    device_.readAll();  // nothing is wanted from a closing port
-  }
+  if (!failed_) emit dataArrived();
 }
 
 void QtSerialPort::OnError(QSerialPort::SerialPortError error) {
@@ -128,16 +121,11 @@ void QtSerialPort::OnError(QSerialPort::SerialPortError error) {
   }
   device_.clearError();
   if (failed_ || !device_.isOpen()) return;
+  // Nothing more can be sent or received: the core learns it from its next
+  // read, and closes the port.
   failed_ = true;
-  if (open_) {
-    emit dataArrived();
-  } else {
-    // Nothing more can be sent: let the device go.
-    drainTimer_.stop();
-    QTimer::singleShot(0, this, [this] {
-      if (!open_) device_.close();
-    });
-  }
+  sendTimer_.stop();
+  emit dataArrived();
 }
 
 }  // namespace parvix::ui

@@ -288,15 +288,16 @@ TEST_F(TrainerLinkTest, ARunningTransferKeepsThePortAndItsTextAndAPortChangeWait
     start();
     const std::string tips = w.TipsLabel.text;
     const std::string sent = port.sent;
-    // A second upload finds the port in use and leaves the running transfer's text.
+    // A second upload or a download finds the port in use, before any file is
+    // asked for, and leaves the running transfer's records and text.
+    const std::vector<std::string> records = w.Hex.HexList;
     w.Link.UploadFile_Click();
     EXPECT_EQ(host.LastBox(), PortMessage(1));
     EXPECT_EQ(w.TipsLabel.text, tips);
-    if (w.Link.UploadWaiting()) {  // so does a download started during the wait
-      StartDownload();
-      Fire(TimerId::DownloadTimer);
-      EXPECT_EQ(host.LastBox(), PortMessage(1));
-    }
+    w.Hex.DownloadFile_Click();
+    EXPECT_EQ(host.LastBox(), PortMessage(1));
+    EXPECT_EQ(w.TipsLabel.text, tips);
+    EXPECT_EQ(w.Hex.HexList, records);
     w.Link.PortOption_Click(2);
     for (int i = 0; i < 4; ++i) EXPECT_EQ(w.Menu.PortOption[i].checked, i == 2) << i;
     EXPECT_EQ(port.openPort, 1);

@@ -109,6 +109,8 @@ void HexTools::DisassembleFile_Click() {
 
 void HexTools::DownloadFile_Click() {
   if (!IsIdle(w_.EntryState)) return;
+  // A running transfer keeps the port, and the records it sends or awaits.
+  if (w_.Link.RefuseWhileTransferRuns()) return;
   switch (LoadHex()) {
     case LoadOutcome::Loaded:
       w_.TipsLabel.text = "Preparing for download . . .";

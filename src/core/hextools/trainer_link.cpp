@@ -67,6 +67,12 @@ void TrainerLink::ShowPortMessage() {
   w_.MsgBoxAnswer = std::to_string(w_.host.MsgBox(text, kMsgCritical));
 }
 
+bool TrainerLink::RefuseWhileTransferRuns() {
+  if (!w_.PortOpenFlag) return false;
+  ShowPortMessage();
+  return true;
+}
+
 void TrainerLink::ClosePort() {
   // A transfer ends with its port: an upload's wait and a cut still pending,
   // a download's sending (what has not left is dropped) and its closing.
@@ -155,12 +161,7 @@ void TrainerLink::UploadFile_Click() {
   const int answer = w_.host.MsgBox(kUploadQuestion, kMsgOkCancelInformation);
   w_.MsgBoxAnswer = std::to_string(answer);
   if (answer == kAnswerCancel) return;
-  // This program's own transfer already holds the port: it goes on, and keeps
-  // its text on the tips line.
-  if (w_.PortOpenFlag) {
-    ShowPortMessage();
-    return;
-  }
+  if (RefuseWhileTransferRuns()) return;
   w_.TipsLabel.text = "Ready for upload . . .";
   const SerialPort::OpenResult opened = OpenPort();
   if (opened != SerialPort::OpenResult::Opened) {

@@ -64,6 +64,9 @@ class TrainerLink {
   bool UploadWaiting() const { return uploadWaiting_; }
   // True while a download's records are still leaving the port.
   bool DownloadSending() const { return downloadSending_; }
+  // A transfer of this program already holds the port: shows the port
+  // message and returns true, leaving that transfer and its tips text alone.
+  bool RefuseWhileTransferRuns();
 
  private:
   SerialPort* Port() const;

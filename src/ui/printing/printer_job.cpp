@@ -27,6 +27,18 @@ bool PrinterJob::Available() {
   return !PdfTarget().isEmpty() || !QPrinterInfo::availablePrinterNames().isEmpty();
 }
 
+void PrinterJob::SetPaper(QPrinter& printer, const QPageSize& size) {
+  printer.setPageSize(size);
+  printer.setPageOrientation(QPageLayout::Portrait);
+  printer.setPageMargins(QMarginsF(kMarginMillimetres, kMarginMillimetres, kMarginMillimetres,
+                                   kMarginMillimetres),
+                         QPageLayout::Millimeter);
+}
+
+QRectF PrinterJob::PrintableArea(const QPrinter& printer) {
+  return QRectF(QPointF(0, 0), printer.pageLayout().paintRectPixels(printer.resolution()).size());
+}
+
 bool PrinterJob::Begin(const std::string& documentName) {
   Abort();
   pdfPath_ = PdfTarget();
@@ -38,18 +50,18 @@ bool PrinterJob::Begin(const std::string& documentName) {
       info = all.first();
     }
     printer_ = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+    // QPrinter starts on A4 whatever the printer holds: take the paper the
+    // printer is set to.
+    const QPageSize paper = info.defaultPageSize();
+    SetPaper(*printer_, paper.isValid() ? paper : QPageSize(QPageSize::A4));
   } else {
     printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
     printer_->setOutputFormat(QPrinter::PdfFormat);
     pdfPart_ = pdfPath_ + ".part";
     printer_->setOutputFileName(pdfPart_);
-    printer_->setPageSize(QPageSize(QPageSize::A4));
+    SetPaper(*printer_, QPageSize(QPageSize::A4));
   }
   printer_->setDocName(Q(documentName));
-  printer_->setPageOrientation(QPageLayout::Portrait);
-  printer_->setPageMargins(QMarginsF(kMarginMillimetres, kMarginMillimetres, kMarginMillimetres,
-                                     kMarginMillimetres),
-                           QPageLayout::Millimeter);
   pages_ = 0;
   if (!painter_.begin(printer_.get())) {
     printer_.reset();
@@ -61,8 +73,7 @@ bool PrinterJob::Begin(const std::string& documentName) {
 bool PrinterJob::Print(const PrinterPage& page) {
   if (!Open()) return false;
   if (pages_ > 0 && !printer_->newPage()) return false;
-  const QRectF area(QPointF(0, 0), printer_->pageLayout().paintRectPixels(printer_->resolution()).size());
-  DrawPage(painter_, area, page);
+  DrawPage(painter_, PrintableArea(*printer_), page);
   ++pages_;
   return printer_->printerState() != QPrinter::Error && printer_->printerState() != QPrinter::Aborted;
 }

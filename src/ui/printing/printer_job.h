@@ -1,10 +1,13 @@
-// One print job on the system's default printer, or into a PDF file when the
-// environment variable PARVIX_PRINT_PDF names one (for tests and for
-// machines without a printer). Pages are drawn with DrawPage; every step
-// reports whether the printer took it.
+// One print job on the system's default printer, on the paper that printer
+// is set to, or into an A4 PDF file when the environment variable
+// PARVIX_PRINT_PDF names one (for tests and for machines without a printer).
+// Pages are drawn with DrawPage; every step reports whether the printer took
+// it.
 #pragma once
 
+#include <QPageSize>
 #include <QPainter>
+#include <QRectF>
 #include <QString>
 #include <memory>
 #include <string>
@@ -24,6 +27,10 @@ class PrinterJob {
   static QString PdfTarget();
   // True when pages have somewhere to go: a PDF target or an installed printer.
   static bool Available();
+  // Sets the printer's paper, portrait, with the job's margins.
+  static void SetPaper(QPrinter& printer, const QPageSize& size);
+  // The area pages are drawn in, in device pixels from the painter's origin.
+  static QRectF PrintableArea(const QPrinter& printer);
 
   bool Begin(const std::string& documentName);
   bool Print(const PrinterPage& page);

@@ -35,7 +35,7 @@ std::optional<FileChoice> FakeHost::ShowSaveDialog(const FileDialogRequest& requ
 bool FakeHost::Expire(TimerId id) { return timers.erase(id) != 0; }
 
 bool FakeHost::BeginPrintJob(const std::string& /*documentName*/) {
-  if (!printerInstalled || failJobStart || jobOpen) return false;
+  if (printerStatus != PrinterStatus::Ready || failJobStart || jobOpen) return false;
   jobOpen = true;
   ++jobsBegun;
   pagesInJob_ = 0;

@@ -65,10 +65,11 @@ class FakeHost : public Host {
   std::string LastBox() const { return boxes.empty() ? std::string() : boxes.back().text; }
 
   // ---- Recording printer ----------------------------------------------------------------
-  // A printer is there unless a test takes it away. `failAtPage` makes the
-  // printer refuse its n-th page of a job (1 = the first); `failJobStart`
-  // and `failJobEnd` make it refuse the job itself.
-  bool printerInstalled = true;
+  // A printer is there and ready unless a test says otherwise (missing, or
+  // refusing jobs). `failAtPage` makes the printer refuse its n-th page of a
+  // job (1 = the first); `failJobStart` and `failJobEnd` make it refuse the
+  // job itself.
+  PrinterStatus printerStatus = PrinterStatus::Ready;
   int failAtPage = 0;
   bool failJobStart = false;
   bool failJobEnd = false;
@@ -77,7 +78,7 @@ class FakeHost : public Host {
   int jobsEnded = 0;
   int jobsAborted = 0;
   std::vector<PrinterPage> printed;  // the pages of every job, in order
-  bool HasPrinter() override { return printerInstalled; }
+  PrinterStatus DefaultPrinterStatus() override { return printerStatus; }
   bool BeginPrintJob(const std::string& documentName) override;
   bool PrintPage(const PrinterPage& page) override;
   bool EndPrintJob() override;

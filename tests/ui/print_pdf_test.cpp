@@ -1,13 +1,18 @@
 // Printing through the real windows, headless, into a PDF file (PARVIX_PRINT_PDF) read back with
-// pdftotext; printer trouble; and the print information window's counts.
+// pdftotext; printer trouble; the print information window's counts; and the page layout on
+// A4 and Letter paper.
 #include <QAction>
 #include <QDialogButtonBox>
+#include <QFontMetricsF>
 #include <QLabel>
+#include <QPrinter>
 #include <QPrinterInfo>
 #include <QTemporaryDir>
 
 #include "support/pdf_text.h"
 #include "support/shell_fixture.h"
+#include "ui/printing/page_layout.h"
+#include "ui/printing/printer_job.h"
 
 namespace parvix::ui {
 
@@ -115,6 +120,65 @@ class PrintPdfTest : public QObject, public ShellFixture {
     if (!QPrinterInfo::availablePrinterNames().isEmpty()) QSKIP("this machine has a printer");
     QVERIFY(printEndsAndGivesTheWindowBack(&failure));
     QCOMPARE(failure, Q(kNoPrinterText));
+  }
+
+  // Both templates, full, fit the printable area of A4 and of Letter: the heading lines and the
+  // grid stand one under another inside it, the rows are tall enough for their text, and every
+  // text is whole but the comments too long for their column.
+  void fullPagesFitA4AndLetterPaper() {
+    ProgrammingPanel& w = m();
+    for (int r = 9; r < 32; ++r) w.Table1.SetText(r, kMnemonicColumn, "MOV  M,  A");
+    std::vector<std::string> names;
+    std::vector<std::string> eqts;
+    for (int i = 0; i < kEquivalentsPerPage; ++i) {
+      names.push_back("name" + std::to_string(i));
+      eqts.push_back("8000");
+    }
+    const PageHeader header{12, 12, "a-long-file-title-0123.zvt", "Lab 4: sum of a table"};
+    const PrinterPage pages[] = {
+        ComposeProgramPage(w.Table1, w.StringTable, 0, 31, w.ColWidthList, header, nullptr),
+        ComposeEquivalentsPage(names, eqts, 0, w.Print.LabelColWidthList, header, nullptr)};
+    for (QPageSize::PageSizeId paper : {QPageSize::A4, QPageSize::Letter}) {
+      QPrinter printer(QPrinter::HighResolution);
+      printer.setOutputFormat(QPrinter::PdfFormat);
+      PrinterJob::SetPaper(printer, QPageSize(paper));
+      const QRectF area = PrinterJob::PrintableArea(printer);
+      for (const PrinterPage& page : pages) {
+        const QString where =
+            QPageSize::name(paper) + (page.title.empty() ? " program" : " equivalents");
+        const PageLayout l = LayOutPage(page, area, printer);
+        auto fits = [&](const QFont& font, const QString& text, const QRectF& box) {
+          const QFontMetricsF metrics(font, &printer);
+          return metrics.height() <= box.height() + 0.01 &&
+                 metrics.horizontalAdvance(text) <= box.width();
+        };
+        QVERIFY2(fits(l.companyFont, Q(page.company), l.company) &&
+                     fits(l.pageFont, "Page: 12 of 12", l.pageNumber) &&
+                     fits(l.fileTitleFont, Q(page.fileTitle), l.fileTitle) &&
+                     (page.title.empty() || fits(l.titleFont, Q(page.title), l.title)),
+                 qPrintable(where));
+        QVERIFY2(!l.company.intersects(l.pageNumber) && !l.fileTitle.intersects(l.title) &&
+                     l.company.top() >= area.top() && l.company.bottom() <= l.fileTitle.top() &&
+                     l.fileTitle.bottom() <= l.comment.top() && l.comment.bottom() <= l.ruleY &&
+                     l.ruleY < l.gridTop,
+                 qPrintable(where));
+        QVERIFY2(l.GridBottom() <= area.bottom() && l.columnEdges.front() >= area.left() &&
+                     l.columnEdges.back() <= area.right() + 0.01 &&
+                     l.pageNumber.right() <= area.right() + 0.01,
+                 qPrintable(where));
+        const int wholeColumns = page.title.empty() ? kCommentColumn : page.Cols();
+        for (int c = 0; c < wholeColumns; ++c) {
+          const double room = 1.8 * l.padding;
+          QVERIFY2(fits(l.headingFont, Q(page.columns[c].heading),
+                        l.HeadingCell(c).adjusted(0, 0, -room, 0)),
+                   qPrintable(where));
+          for (int r = 0; r < page.Rows(); ++r) {
+            QVERIFY2(fits(l.cellFont, Q(page.At(r, c).text), l.Cell(r, c).adjusted(0, 0, -room, 0)),
+                     qPrintable(QString("%1 row %2 column %3").arg(where).arg(r).arg(c)));
+          }
+        }
+      }
+    }
   }
 };
 

@@ -80,6 +80,11 @@ enum class WindowId { Startup, Main, Watch, Equivalents, Disassembly, PrintInfor
 
 enum class Pointer { Default, Hourglass };
 
+// What the default printer says before a print run starts: ready for a job,
+// not there at all, or there but not taking jobs now (its queue refuses
+// them, or it has stopped on an error).
+enum class PrinterStatus { Ready, Missing, Refusing };
+
 class Host {
  public:
   virtual ~Host() = default;
@@ -109,11 +114,13 @@ class Host {
   virtual void EndRun() = 0;
 
   // ---- Printer ----------------------------------------------------------------------
-  // The default printer. A print run is one job: BeginPrintJob before its
-  // first page, PrintPage for each page, EndPrintJob after the last, or
-  // AbortPrintJob when the run stops early. Each call reports whether the
-  // printer took it; a host without a printer has none and takes nothing.
-  virtual bool HasPrinter() { return false; }
+  // The default printer. Asked for its status before a run starts; a print
+  // run is then one job: BeginPrintJob before its first page, PrintPage for
+  // each page, EndPrintJob after the last (false when the printer did not
+  // take the job), or AbortPrintJob when the run stops early, which drops
+  // the job. Each call reports whether the printer took it; a host without
+  // a printer has none and takes nothing.
+  virtual PrinterStatus DefaultPrinterStatus() { return PrinterStatus::Missing; }
   virtual bool BeginPrintJob(const std::string& /*documentName*/) { return false; }
   virtual bool PrintPage(const PrinterPage& /*page*/) { return false; }
   virtual bool EndPrintJob() { return false; }

@@ -16,6 +16,16 @@ const std::string kPrintQuestion =
     "Check the default settings of the printer and click 'OK' to print. To cancel print, click "
     "'Cancel'";
 const std::string kPrintAborted = "Print aborted.";
+
+// Why a run cannot start on this printer, or nothing when it is ready.
+const std::string* PrinterTroubleText(PrinterStatus status) {
+  switch (status) {
+    case PrinterStatus::Missing: return &kNoPrinterText;
+    case PrinterStatus::Refusing: return &kPrinterRefusesText;
+    case PrinterStatus::Ready: break;
+  }
+  return nullptr;
+}
 }  // namespace
 
 std::string PrinterFailedText(int pageNumber) {
@@ -30,8 +40,8 @@ PrintRun::PrintRun(ProgrammingPanel& w) : w_(w) {}
 void PrintRun::PrintFile_Click() {
   if (!IsIdle(w_.EntryState) || running_) return;
   Host& host = w_.host;
-  if (!host.HasPrinter()) {
-    w_.MsgBoxAnswer = std::to_string(host.MsgBox(kNoPrinterText, kMsgInformation));
+  if (const std::string* trouble = PrinterTroubleText(host.DefaultPrinterStatus())) {
+    w_.MsgBoxAnswer = std::to_string(host.MsgBox(*trouble, kMsgInformation));
     return;
   }
   const int answer = host.MsgBox(kPrintQuestion, kMsgOkCancelInformation);

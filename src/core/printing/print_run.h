@@ -95,6 +95,9 @@ class PrintRun {
 // The messages of printer trouble.
 inline const std::string kNoPrinterText =
     "No printer is installed on this computer. Install a printer and try again.";
+inline const std::string kPrinterRefusesText =
+    "The printer does not take print jobs now. Check that it is ready and accepts jobs, or "
+    "choose another default printer, and try again.";
 inline const std::string kPrintJobFailedText =
     "The printer could not finish the print job. Printing has stopped.";
 std::string PrinterFailedText(int pageNumber);

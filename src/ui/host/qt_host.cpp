@@ -230,7 +230,7 @@ void QtHost::EndRun() { QApplication::exit(0); }
 
 // ---- Printer ----------------------------------------------------------------------------
 
-bool QtHost::HasPrinter() { return PrinterJob::Available(); }
+PrinterStatus QtHost::DefaultPrinterStatus() { return PrinterJob::Status(); }
 
 bool QtHost::BeginPrintJob(const std::string& documentName) { return printJob_.Begin(documentName); }
 

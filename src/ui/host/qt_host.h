@@ -48,7 +48,7 @@ class QtHost : public QObject, public Host {
   void EndRun() override;
 
   // The default printer, or the PDF file PARVIX_PRINT_PDF names.
-  bool HasPrinter() override;
+  PrinterStatus DefaultPrinterStatus() override;
   bool BeginPrintJob(const std::string& documentName) override;
   bool PrintPage(const PrinterPage& page) override;
   bool EndPrintJob() override;

@@ -1,0 +1,22 @@
+// The print system (CUPS) for the print job: whether a printer's queue takes
+// jobs now, asked before a run starts, and the hand-over of the finished
+// job, whose answer says whether the queue took it.
+#pragma once
+
+#include <QString>
+
+#include "base/host.h"
+
+namespace parvix::ui {
+
+// The state of the named queue ("name" or "name/instance"): Ready when it
+// accepts jobs and is not stopped, Refusing when it does not take jobs now,
+// Missing when the print system does not know it.
+PrinterStatus QueueStatus(const QString& printerName);
+
+// Gives the PDF file `pdf` to the printer's queue as one job titled
+// `title`; false when the queue does not take it (it refuses jobs, or the
+// printer is gone).
+bool HandOver(const QString& printerName, const QString& pdf, const QString& title);
+
+}  // namespace parvix::ui

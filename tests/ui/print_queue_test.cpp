@@ -1,0 +1,124 @@
+// Printing through a real print queue, the default printer of a private cupsd
+// (support/private_cups.h) that keeps each job it prints as a PDF file: the
+// queue's paper, a queue that does not take jobs, and a printer removed while
+// the pages are drawn.
+#include <QLabel>
+#include <QProcess>
+#include <memory>
+
+#include "support/pdf_text.h"
+#include "support/private_cups.h"
+#include "support/shell_fixture.h"
+
+namespace parvix::ui {
+
+using testing::PrivateCups;
+
+class PrintQueueTest : public QObject, public ShellFixture {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<PrivateCups> cups;
+  const char* const kQueue = "bench";
+
+  // The page size pdfinfo reads from a printed job.
+  static QString PageSize(const QString& pdf) {
+    QProcess p;
+    p.start("pdfinfo", {pdf});
+    p.waitForFinished(10000);
+    for (const QString& line : QString::fromUtf8(p.readAllStandardOutput()).split('\n')) {
+      if (line.startsWith("Page size:")) return line.mid(10).simplified();
+    }
+    return "<no page size>";
+  }
+  // File > Print, its first box (the question, or a refusal instead of it)
+  // answered with OK and its text put in `box`. True once the run is over
+  // and the window is given back.
+  bool print(QString* box) {
+    AnswerNextBox(QMessageBox::Ok, box);
+    window().action("PrintFile")->trigger();
+    return QTest::qWaitFor([this] { return !m().Print.Running(); }, 15000) &&
+           window().isEnabled() && !QApplication::overrideCursor();
+  }
+  // The queue takes jobs again, on the given paper.
+  void readyQueue(const QString& paper) {
+    for (const char* command : {"cupsaccept", "cupsenable"})
+      QCOMPARE(cups->Admin(command, {kQueue}), QString());
+    QCOMPARE(cups->Admin("lpadmin", {"-p", kQueue, "-o", "PageSize=" + paper}), QString());
+  }
+
+ private slots:
+  void initTestCase() {
+    cups = std::make_unique<PrivateCups>();
+    QVERIFY2(cups->ok(), qPrintable(cups->error()));
+    QCOMPARE(cups->AddDefaultQueue(kQueue, "Letter"), QString());
+  }
+  void cleanupTestCase() { cups.reset(); }
+  void init() {
+    QVERIFY(StartShell());
+    // 32 rows: the page's grid is full; its last row has a comment.
+    for (int r = 1; r < 32; ++r) m().Table1.SetText(r, kMnemonicColumn, "NOP");
+    m().Table1.SetText(31, kCommentColumn, "Last row of the page.");
+    m().UsedRowCount = 32;
+  }
+  void cleanup() { StopShell(); }
+
+  void printsOnThePaperTheQueueIsSetTo() {
+    for (const auto& [paper, size] :
+         {std::pair<QString, QString>{"Letter", "612 x 792 pts (letter)"},
+          {"A4", "595 x 842 pts (A4)"}}) {
+      readyQueue(paper);
+      const int before = cups->JobFiles().size();
+      QString box;
+      QVERIFY(print(&box));
+      QVERIFY2(box.startsWith("Check the default settings"), qPrintable(box));
+      QVERIFY2(QTest::qWaitFor([&] { return cups->JobFiles().size() == before + 1; }, 10000),
+               qPrintable(cups->Log()));
+      const QString job = cups->jobs() + "/" + cups->JobFiles().last();
+      QCOMPARE(PageSize(job), size);
+      const QString text = PdfPageText(job, 1);
+      QVERIFY2(text.contains("Page: 1 of 1") && text.contains("NOP Last row of the page."),
+               qPrintable(text));
+    }
+  }
+
+  // A queue that refuses jobs, or has stopped: told before anything is asked
+  // or printed, and the window stays usable.
+  void queueThatDoesNotTakeJobsIsToldBeforeTheRun() {
+    for (const char* command : {"cupsreject", "cupsdisable"}) {
+      readyQueue("A4");
+      QCOMPARE(cups->Admin(command, {kQueue}), QString());
+      const int jobs = cups->JobsTaken();
+      const QString tips = find<QLabel>("TipsLabel")->text();
+      QString box;
+      QVERIFY(print(&box));
+      QCOMPARE(box, Q(kPrinterRefusesText));
+      QCOMPARE(find<QLabel>("TipsLabel")->text(), tips);  // no run began
+      QCOMPARE(cups->JobsTaken(), jobs);
+    }
+  }
+
+  // The printer goes away after the first page is drawn: the job is not
+  // taken, and the user is told so instead of the run ending as printed.
+  void printerRemovedDuringTheRunFailsTheJob() {
+    readyQueue("A4");
+    QString box;
+    OnNextModal<QMessageBox>([&box](QMessageBox* question) {
+      AnswerNextBox(QMessageBox::Ok, &box);
+      question->button(QMessageBox::Ok)->click();
+    });
+    window().action("PrintFile")->trigger();
+    QVERIFY(QTest::qWaitFor([this] { return m().Print.PageNumber == 2; }, 15000));
+    QCOMPARE(cups->Admin("lpadmin", {"-x", kQueue}), QString());
+    QVERIFY(QTest::qWaitFor([this] { return !m().Print.Running(); }, 15000));
+    QCOMPARE(box, Q(kPrintJobFailedText));
+    QCOMPARE(find<QLabel>("TipsLabel")->text(), QString("Print aborted."));
+    QVERIFY(window().isEnabled() && !QApplication::overrideCursor());
+    QCOMPARE(cups->AddDefaultQueue(kQueue, "A4"), QString());
+  }
+};
+
+}  // namespace parvix::ui
+
+QTEST_MAIN(parvix::ui::PrintQueueTest)
+#include "print_queue_test.moc"

@@ -2,6 +2,7 @@
 // own clipboard, with the string lists kept whole by Paste.
 #include <gtest/gtest.h>
 
+#include "editor/program_table.h"
 #include "support/session_fixture.h"
 
 namespace parvix::testing {
@@ -85,6 +86,27 @@ TEST_F(EditingTest, PasteInsertsAtTheCursorAndAddsMissingStrings) {
   EXPECT_EQ(w.Symbols.XXEqtList, (Texts{"05"}));
   EXPECT_EQ(w.Symbols.LabelCombo.Items(), (Texts{"loop"}));
   EXPECT_TRUE(w.ProgramChanged);
+}
+
+TEST_F(EditingTest, APasteBeyondTheTablesRoomIsRefusedWholeSoTheProgramStillOpens) {
+  Select(1, 2);
+  w.Clipboard.CopyEdit_Click();
+  w.ProgramChanged = false;
+  // Two rows and the empty rows kept below them would pass the room by one.
+  w.Table1.SetRows(kMaxProgramRows - kRowsBeyond - 1);
+  w.StringTable.SetRows(w.Table1.Rows());
+  w.Clipboard.PasteEdit_Click();
+  EXPECT_EQ(host.LastBox(), kProgramFullText);
+  EXPECT_EQ(w.Table1.Rows(), kMaxProgramRows - kRowsBeyond - 1);
+  EXPECT_EQ(Mnemonic(7), "");
+  EXPECT_FALSE(w.ProgramChanged);
+  EXPECT_EQ(w.TipsLabel.text, "Program Mode.");
+  // One row fewer and they fit, with the table still within what Open reads.
+  w.Table1.SetRows(kMaxProgramRows - kRowsBeyond - 2);
+  w.StringTable.SetRows(w.Table1.Rows());
+  w.Clipboard.PasteEdit_Click();
+  EXPECT_EQ(Mnemonic(7), "MVI  A,   count");
+  EXPECT_LE(w.Table1.Rows(), kMaxProgramRows);
 }
 
 TEST_F(EditingTest, CopiedOriginsKeepTheirStartAndOtherRowsLoseTheirAddress) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "editor/program_table.h"
 #include "editor/programming_panel.h"
 #include "symbols/operand_rename.h"
 
@@ -106,7 +107,7 @@ void EditClipboard::DeleteSelection() {
     w_.StringTable.RemoveRows(first, n);
     // The table keeps rows below the cursor: the rows the selection left.
     if (first >= w_.Table1.Rows()) {
-      w_.Table1.SetRows(w_.Table1.Rows() + 10);
+      w_.Table1.SetRows(w_.Table1.Rows() + kRowsBeyond);
       w_.StringTable.SetRows(w_.Table1.Rows());
     }
   }
@@ -124,6 +125,13 @@ void EditClipboard::PasteEdit_Click() {
   // Nothing goes above the first origin.
   const int at = std::max(w_.CursorRow, 1);
   const int k = w_.EditTable.Rows();
+  // A program larger than the table's room could be saved but never opened
+  // again: the paste is refused whole.
+  if (w_.Table1.Rows() + k + kRowsBeyond > kMaxProgramRows) {
+    w_.host.MsgBox(kProgramFullText, kMsgCritical);
+    w_.ControlTransfer(w_.IdleState());
+    return;
+  }
   // The names first: a rename changes the clipboard itself, so that a second
   // paste of it uses the new name, which then matches.
   PasteContext paste;

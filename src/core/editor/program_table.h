@@ -5,15 +5,20 @@
 // file that counts more rows than the table holds.
 #pragma once
 
-#include "hextools/disassembler.h"
-
 namespace parvix {
 
 // The table keeps this many rows below the row being written.
 inline constexpr int kRowsBeyond = 10;
 
+// The last row index a program may use: the table's room.
+inline constexpr int kLastNewRow = 70000;
+
 // The most rows of a program: rows 0 to kLastNewRow, the last row a program
 // may use, and the empty rows kept below it.
 inline constexpr int kMaxProgramRows = kLastNewRow + 1 + kRowsBeyond;
+
+// Told when a paste would take the program past that room.
+inline constexpr const char* kProgramFullText =
+    "The program cannot hold more than 70000 rows. Nothing was pasted.";
 
 }  // namespace parvix

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "base/grid.h"
+#include "editor/program_table.h"
 
 namespace parvix {
 
@@ -22,9 +23,6 @@ inline const std::string kUnwantedCategory = "Unwanted";
 
 // The dialog's byte table: a heading row, then one row a byte.
 enum DataTableColumn : int { kByteAddressColumn = 0, kByteDataColumn = 1, kCategoryColumn = 2 };
-
-// The last row index a new program may use (the program table's room).
-inline constexpr int kLastNewRow = 70000;
 
 // One data byte of a record: its address text (four digits at least, five
 // past FFFF) and its two hex characters as they stand in the record.

@@ -9,7 +9,6 @@ namespace parvix {
 namespace {
 
 constexpr int kStepDelayMs = 10;
-constexpr int kRowsBeyondProgram = 10;
 constexpr Color kCategoryRed = 255;
 
 const std::string kCaptionStart = "Disassemble Dialog - ";
@@ -140,14 +139,14 @@ void DataDialog::CopyTimer_Timer() {
   w_.Symbols.Clear();
   w_.UsedRowCount = program_.NewRowCount;
   w_.StringTable.Reset(std::vector<std::vector<Cell>>(
-      static_cast<size_t>(program_.NewRowCount + kRowsBeyondProgram)));
+      static_cast<size_t>(program_.NewRowCount + kRowsBeyond)));
   CopyOpcodes();
   w_.TipsLabel.text = " Disassembling Opcodes . . .";
   StartStep(TimerId::DisassembleTimer);
 }
 
 void DataDialog::CopyOpcodes() {
-  std::vector<std::vector<Cell>> rows(static_cast<size_t>(w_.UsedRowCount + kRowsBeyondProgram),
+  std::vector<std::vector<Cell>> rows(static_cast<size_t>(w_.UsedRowCount + kRowsBeyond),
                                       std::vector<Cell>(w_.Table1.Cols()));
   for (int r = 0; r <= program_.NewRowCount && r < static_cast<int>(rows.size()); ++r) {
     rows[static_cast<size_t>(r)][kOpcodeColumn].text = program_.CodeText(r);

@@ -5,7 +5,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QDir>
 #include <QTemporaryDir>
+#include <QTemporaryFile>
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
@@ -122,7 +124,7 @@ class DisassemblyDialogTest : public QObject, public ShellFixture {
     QVERIFY(screen.contains(dialog().frameGeometry()));
     QVERIFY(dialog().frameGeometry().height() >= screen.height() * 3 / 4);
     const int rowHeight = table->verticalHeader()->defaultSectionSize();
-    QVERIFY2(table->viewport()->height() / rowHeight > 24,
+    QVERIFY2(table->viewport()->height() / rowHeight >= 32,
              qPrintable(QString::number(table->viewport()->height() / rowHeight)));
     const int tableHeight = table->height();
     dialog().resize(dialog().width(), dialog().height() - 100);
@@ -149,5 +151,18 @@ class DisassemblyDialogTest : public QObject, public ShellFixture {
 
 }  // namespace parvix::ui
 
-QTEST_MAIN(parvix::ui::DisassemblyDialogTest)
+// On the offscreen platform the screen is that of a common desktop, 1920 by
+// 1080, rather than the platform's own 800 by 800.
+int main(int argc, char** argv) {
+  QTemporaryFile screens(QDir::tempPath() + "/parvix-screen-XXXXXX.json");
+  if (qgetenv("QT_QPA_PLATFORM") == "offscreen" && screens.open()) {
+    screens.write(R"({"screens": [{"name": "Desktop", "x": 0, "y": 0, "width": 1920,
+                  "height": 1080, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
+    screens.flush();
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(screens.fileName()));
+  }
+  QApplication app(argc, argv);
+  parvix::ui::DisassemblyDialogTest test;
+  return QTest::qExec(&test, argc, argv);
+}
 #include "disassembly_dialog_test.moc"

@@ -99,6 +99,38 @@ TEST_F(DisassemblyTest, WorkedExampleBecomesOriginMviJmpHlt) {
   EXPECT_TRUE(host.boxes.empty());
 }
 
+// A Shift press keeps the grid's current row, so the release marks from it
+// to the pressed row: the rows the grid shows selected, in either direction.
+// A press or the keys move the current row; the keys mark nothing.
+TEST_F(DisassemblyTest, AShiftClickMarksFromTheCurrentRowToTheClickedRow) {
+  Load({{0x8000, Bytes(8, 0x00)}}, false);
+  auto shiftClick = [this](Mark mark, int row) {
+    d.DataType_Click(mark);
+    d.DataTable_MouseDown(row, true);
+    d.DataTable_MouseUp(row);
+  };
+  auto marks = [this] {
+    std::string text;
+    for (int r = 1; r < d.DataTable.Rows(); ++r)
+      text += d.DataTable.Text(r, kCategoryColumn).substr(0, 1);
+    return text;
+  };
+  shiftClick(kData, 2);  // from the first row, current since loading
+  EXPECT_EQ(marks(), "DDUUUUUU");
+  Drag(kUnwanted, 4, 4);
+  shiftClick(kMnemonic, 7);
+  EXPECT_EQ(marks(), "DDUMMMMU");
+  shiftClick(kData, 3);  // upwards from the same current row
+  EXPECT_EQ(marks(), "DDDDMMMU");
+  Drag(kUnwanted, 6, 8);  // a drag moves the current row to its press
+  shiftClick(kMnemonic, 5);
+  EXPECT_EQ(marks(), "DDDDMMUU");
+  d.DataTable_RowColChange(8);
+  EXPECT_EQ(marks(), "DDDDMMUU");
+  shiftClick(kData, 7);
+  EXPECT_EQ(marks(), "DDDDMMDD");
+}
+
 TEST_F(DisassemblyTest, TheCheckRefusesBadMarkingsWithTheirMessage) {
   // Records, marks made after every row is marked Mnemonic, the message's start.
   using Case = std::tuple<Records, std::vector<std::pair<Mark, int>>, std::string>;

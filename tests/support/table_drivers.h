@@ -21,15 +21,21 @@ inline void ClickCell(QTableView* table, int row, int col) {
   QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, CellCentre(table, row, col));
 }
 
+// Sends a left-button press, move or release at `at` in the table's
+// viewport, with `buttons` held.
+inline void SendMouse(QTableView* table, QEvent::Type type, QPoint at, Qt::MouseButtons buttons) {
+  QWidget* viewport = table->viewport();
+  QMouseEvent event(type, at, viewport->mapToGlobal(at),
+                    type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, buttons,
+                    Qt::NoModifier);
+  QApplication::sendEvent(viewport, &event);
+}
+
 // Presses on one row's cell in column `col`, moves over the rows between
 // with the button held and releases on the last.
 inline void DragOverRows(QTableView* table, int fromRow, int toRow, int col) {
-  QWidget* viewport = table->viewport();
-  auto send = [viewport](QEvent::Type type, QPoint at, Qt::MouseButtons buttons) {
-    QMouseEvent event(type, at, viewport->mapToGlobal(at),
-                      type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, buttons,
-                      Qt::NoModifier);
-    QApplication::sendEvent(viewport, &event);
+  auto send = [table](QEvent::Type type, QPoint at, Qt::MouseButtons buttons) {
+    SendMouse(table, type, at, buttons);
   };
   send(QEvent::MouseButtonPress, CellCentre(table, fromRow, col), Qt::LeftButton);
   const int step = toRow >= fromRow ? 1 : -1;

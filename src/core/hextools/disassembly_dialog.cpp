@@ -61,10 +61,15 @@ void DataDialog::DataType_Click(int Index) {
   }
 }
 
-void DataDialog::DataTable_MouseDown(int row) {
+void DataDialog::DataTable_MouseDown(int row, bool extend) {
+  if (!loaded || running || row < 1 || row >= DataTable.Rows()) return;
+  if (!extend || DataTable.row < 1) DataTable.row = row;
+  AnchorRow = DataTable.row;
+}
+
+void DataDialog::DataTable_RowColChange(int row) {
   if (!loaded || running || row < 1 || row >= DataTable.Rows()) return;
   DataTable.row = row;
-  AnchorRow = DataTable.row;
 }
 
 void DataDialog::DataTable_MouseUp(int selectionEndRow) {

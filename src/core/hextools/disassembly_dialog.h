@@ -4,8 +4,9 @@
 //
 // The Disassemble command loads the records into HexList, calls Form_Load
 // and shows the dialog modal. The mouse marks rows: a press names the anchor
-// row, the release marks every row from the anchor to the release row with
-// the category of the chosen option button. Done runs check, copy,
+// row (a Shift press keeps the one before), the release marks every row from
+// the anchor to the release row with the category of the chosen option
+// button. Done runs check, copy,
 // disassemble and comment on four one-shot timers; the main window's program
 // changes from the copy step on, and the dialog unloads after the last step.
 // While the steps run, Done and Cancel are disabled, so the program is never
@@ -61,10 +62,18 @@ class DataDialog {
   // calls it after a successful load, then shows the dialog).
   void Form_Load();
   void DataType_Click(int Index);
-  // The mouse on the byte table: the press names the row under the pointer,
-  // the release the row where the grid's selection ends.
-  void DataTable_MouseDown(int row);
+  // The mouse on the byte table. A press makes the row under the pointer the
+  // grid's current row; a press that extends the selection (Shift held)
+  // keeps the current row, so the selection runs from it to the pressed row.
+  // Either way the current row becomes the anchor, and the release marks
+  // every row from the anchor to the row where the grid's selection ends:
+  // the rows the grid shows selected.
+  void DataTable_MouseDown(int row, bool extend = false);
   void DataTable_MouseUp(int selectionEndRow);
+  // The keys moved the grid's current row (not with Shift, which extends the
+  // selection instead); a Shift-click then extends from there. Keys mark
+  // nothing.
+  void DataTable_RowColChange(int row);
   // Marks rows StartRow to EndRow (StartRow <= EndRow) with DataTypeLabel's category.
   void AssignDataType(int StartRow, int EndRow);
   void DoneButton_Click();

@@ -5,6 +5,7 @@
 #include "hextools/hex_tools.h"
 
 #include <optional>
+#include <utility>
 
 #include "base/text_file.h"
 #include "editor/programming_panel.h"
@@ -19,6 +20,13 @@ const std::string kAssemblingAborted = "Assembling aborted.";
 constexpr int kDownloadDelayMs = 10;
 
 }  // namespace
+
+FileDialogRequest HexSaveDialog(std::string fileName) {
+  FileDialogRequest request{kHexFileFilter, "Save to Hex file", kHexDialogFlags,
+                            std::move(fileName)};
+  request.defaultSuffix = "hex";
+  return request;
+}
 
 HexTools::HexTools(ProgrammingPanel& w) : w_(w) {}
 
@@ -61,8 +69,7 @@ void HexTools::AssembleFile_Click() {
   HexList = std::move(assembled.records);
   tips.text = "Data assembled successfully.";
 
-  const FileDialogRequest request{kHexFileFilter, "Save to Hex file", kHexDialogFlags, HexFilePath};
-  if (const std::optional<FileChoice> choice = w_.host.ShowSaveDialog(request)) {
+  if (const std::optional<FileChoice> choice = w_.host.ShowSaveDialog(HexSaveDialog(HexFilePath))) {
     HexFilePath = choice->path;
     tips.text = "Saving to file . . .";
     if (!WriteFileReplacing(HexFilePath, HexFileText(HexList))) message("Unable to save file.");

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "base/grid.h"
+#include "base/host.h"
 #include "hextools/assembler.h"
 
 namespace parvix {
@@ -20,6 +21,11 @@ class ProgrammingPanel;
 inline const std::string kHexFileFilter = "Hex Files(*.hex)|*.hex";
 // Overwrite prompt, hide read-only, path and file must exist.
 inline constexpr int kHexDialogFlags = 0x1806;
+// The dialog that saves a hex file (the assembled program, an upload),
+// proposing `fileName`. It adds ".hex" to a name typed without an extension,
+// so that the Disassemble and Download dialogs list the file and the
+// overwrite question sees the name that is written.
+FileDialogRequest HexSaveDialog(std::string fileName);
 // The largest hex file Disassemble and Download read. A file of the whole
 // 64 KiB address space is under 200 KiB; a bigger one cannot be a program for
 // the trainer, and its bytes would fill the disassembly dialog's table with

@@ -25,7 +25,7 @@ const std::string kDownloadQuestion =
 const std::string kUploadQuestion =
     "Click 'OK' and upload from Microprocessor Trainer, or click 'Cancel' to cancel upload.";
 const std::string kCorruptUpload = "Received data is corrupt. Please upload again.";
-const FileDialogRequest kUploadSaveDialog{kHexFileFilter, "Save to Hex file", kHexDialogFlags, {}};
+const FileDialogRequest kUploadSaveDialog = HexSaveDialog({});
 
 }  // namespace
 

@@ -1,22 +1,40 @@
 #include "ui/hextools/disassembly_dialog.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QStyle>
 #include <QTableView>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 
 #include "ui/editor/main_window.h"
 
 namespace parvix::ui {
+
+namespace {
+
+// The share of the screen's height the dialog may take when the file has
+// more rows than fit: the rest leaves room for the window's frame.
+constexpr int kScreenPercent = 85;
+// Rows the table shows at least, however small the screen.
+constexpr int kMinimumRows = 8;
+// A drag held beyond the table's edge scrolls a step this often; each step
+// moves one row, and one more for every half row the pointer is beyond the
+// edge, up to a page.
+constexpr int kDragScrollMs = 50;
+
+}  // namespace
 
 DataTableModel::DataTableModel(const DataDialog& dialog, QObject* parent)
     : QAbstractTableModel(parent), dialog_(dialog) {}
@@ -59,7 +77,8 @@ void DataTableModel::resetAll() {
 DisassemblyDialog::DisassemblyDialog(DataDialog& model, QWidget* parent)
     : QDialog(parent), model_(model) {
   setObjectName("DataDialog");
-  const int rowHeight = fontMetrics().height() + 6;
+  setSizeGripEnabled(true);
+  rowHeight_ = fontMetrics().height() + 6;
 
   table_ = new QTableView;
   table_->setObjectName("DataTable");
@@ -67,7 +86,7 @@ DisassemblyDialog::DisassemblyDialog(DataDialog& model, QWidget* parent)
   table_->setModel(tableModel_);
   table_->verticalHeader()->hide();
   table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-  table_->verticalHeader()->setDefaultSectionSize(rowHeight);
+  table_->verticalHeader()->setDefaultSectionSize(rowHeight_);
   table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   table_->horizontalHeader()->setHighlightSections(false);
   // A drag shows the rows it will mark; the release marks them.
@@ -91,8 +110,20 @@ DisassemblyDialog::DisassemblyDialog(DataDialog& model, QWidget* parent)
     total += width;
   }
   table_->setFixedWidth(total);
-  table_->setMinimumHeight(2 * table_->frameWidth() + 17 * rowHeight);
+  table_->setMinimumHeight(2 * table_->frameWidth() + (kMinimumRows + 1) * rowHeight_);
   table_->viewport()->installEventFilter(this);
+  table_->installEventFilter(this);
+  // The keys move the grid's current row; the mouse tells its own moves.
+  connect(table_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+          [this](const QModelIndex& current) {
+            if (dragging_ || keyExtends_ || !current.isValid()) return;
+            const int row = current.row() + 1;
+            run([this, row] { model_.DataTable_RowColChange(row); });
+          });
+  dragScroll_ = new QTimer(this);
+  dragScroll_->setObjectName("DragScrollTimer");
+  dragScroll_->setInterval(kDragScrollMs);
+  connect(dragScroll_, &QTimer::timeout, this, &DisassemblyDialog::dragScrollStep);
 
   auto* layout = new QHBoxLayout(this);
   layout->addWidget(table_, 1);
@@ -182,29 +213,118 @@ void DisassemblyDialog::closeEvent(QCloseEvent* event) {
 
 void DisassemblyDialog::showEvent(QShowEvent* event) {
   refresh();
+  if (!event->spontaneous()) fitToScreen();
   QDialog::showEvent(event);
 }
 
+void DisassemblyDialog::fitToScreen() {
+  const QWidget* owner = parentWidget() != nullptr ? parentWidget() : this;
+  const QRect screen = owner->screen()->availableGeometry();
+  // Every row when they fit, else as many as most of the screen holds.
+  const QMargins margins = layout()->contentsMargins();
+  const int rows = tableModel_->rowCount() + 1;  // and the heading
+  const int tableHeight = 2 * table_->frameWidth() + rows * rowHeight_;
+  const int wanted = margins.top() + margins.bottom() +
+                     std::max(tableHeight, layout()->itemAt(1)->sizeHint().height());
+  const int height = std::max(std::min(wanted, screen.height() * kScreenPercent / 100),
+                              minimumSizeHint().height());
+  resize(sizeHint().width(), height);
+}
+
+void DisassemblyDialog::showMarkedRows(int row) {
+  const int first = std::min(model_.AnchorRow, row) - 1;
+  const int last = std::max(model_.AnchorRow, row) - 1;
+  if (first < 0) return;
+  table_->selectionModel()->select(
+      QItemSelection(tableModel_->index(first, 0), tableModel_->index(last, kCategoryColumn)),
+      QItemSelectionModel::ClearAndSelect);
+}
+
+void DisassemblyDialog::dragMoved(QPoint at) {
+  dragAt_ = at;
+  const int margin = table_->autoScrollMargin();
+  const int height = table_->viewport()->height();
+  if (at.y() < margin || at.y() >= height - margin) {
+    if (!dragScroll_->isActive()) dragScroll_->start();
+  } else {
+    dragScroll_->stop();
+  }
+}
+
+void DisassemblyDialog::dragScrollStep() {
+  const int margin = table_->autoScrollMargin();
+  const int height = table_->viewport()->height();
+  int beyond = 0;  // how far the pointer is past the edge, negative above
+  if (dragAt_.y() < margin) {
+    beyond = dragAt_.y() - margin;
+  } else if (dragAt_.y() >= height - margin) {
+    beyond = dragAt_.y() - (height - margin) + 1;
+  }
+  if (!dragging_ || beyond == 0) {
+    dragScroll_->stop();
+    return;
+  }
+  QScrollBar* bar = table_->verticalScrollBar();
+  const int rows = std::min(1 + std::abs(beyond) / std::max(rowHeight_ / 2, 1), bar->pageStep());
+  bar->setValue(bar->value() + (beyond < 0 ? -rows : rows));
+  // The drag goes on to the row now at the edge, as if the pointer were there.
+  const QPoint edge(dragAt_.x(), std::clamp(dragAt_.y(), 0, height - 1));
+  QMouseEvent move(QEvent::MouseMove, edge, table_->viewport()->mapToGlobal(edge), Qt::NoButton,
+                   Qt::LeftButton, Qt::NoModifier);
+  sendingDragMove_ = true;
+  QApplication::sendEvent(table_->viewport(), &move);
+  sendingDragMove_ = false;
+}
+
 bool DisassemblyDialog::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == table_->viewport() && (event->type() == QEvent::MouseButtonPress ||
-                                        event->type() == QEvent::MouseButtonRelease)) {
-    auto* mouse = static_cast<QMouseEvent*>(event);
-    if (mouse->button() == Qt::LeftButton) {
-      QModelIndex index = table_->indexAt(mouse->position().toPoint());
-      if (event->type() == QEvent::MouseButtonPress) {
-        if (index.isValid()) {
-          const int row = index.row() + 1;
-          run([this, row] { model_.DataTable_MouseDown(row); });
-        }
-      } else {
-        // Released beyond the rows: the drag ends on the last row it reached.
-        if (!index.isValid()) index = table_->currentIndex();
-        if (index.isValid()) {
-          const int row = index.row() + 1;
-          run([this, row] { model_.DataTable_MouseUp(row); });
-        }
-      }
+  if (watched == table_ && event->type() == QEvent::KeyPress) {
+    const auto modifiers = static_cast<QKeyEvent*>(event)->modifiers();
+    keyExtends_ = modifiers & Qt::ShiftModifier;
+  }
+  if (watched != table_->viewport()) return QDialog::eventFilter(watched, event);
+  auto* mouse = static_cast<QMouseEvent*>(event);
+  switch (event->type()) {
+    case QEvent::MouseButtonPress: {
+      if (mouse->button() != Qt::LeftButton) break;
+      const QModelIndex index = table_->indexAt(mouse->position().toPoint());
+      if (!index.isValid()) break;
+      // The grid extends its selection from the current row with Shift, and
+      // with Ctrl too (it keeps one run of rows).
+      const bool extend = mouse->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier);
+      const int row = index.row() + 1;
+      run([this, row, extend] { model_.DataTable_MouseDown(row, extend); });
+      dragging_ = true;
+      dragAt_ = mouse->position().toPoint();
+      // The drag scrolls by its own steps, not by the view's slow ones.
+      table_->setAutoScroll(false);
+      break;
     }
+    case QEvent::MouseMove:
+      if (dragging_ && !sendingDragMove_ && (mouse->buttons() & Qt::LeftButton)) {
+        dragMoved(mouse->position().toPoint());
+      }
+      break;
+    case QEvent::MouseButtonRelease: {
+      if (mouse->button() != Qt::LeftButton) break;
+      dragging_ = false;
+      dragScroll_->stop();
+      table_->setAutoScroll(true);
+      // Released beyond the rows, or outside the table (where indexAt still
+      // names the rows that are scrolled away): the drag ends on the last
+      // row it reached.
+      const QPoint at = mouse->position().toPoint();
+      QModelIndex index;
+      if (table_->viewport()->rect().contains(at)) index = table_->indexAt(at);
+      if (!index.isValid()) index = table_->currentIndex();
+      if (index.isValid()) {
+        const int row = index.row() + 1;
+        run([this, row] { model_.DataTable_MouseUp(row); });
+        showMarkedRows(row);
+      }
+      break;
+    }
+    default:
+      break;
   }
   return QDialog::eventFilter(watched, event);
 }

@@ -2,18 +2,25 @@
 // the three category option buttons with the category the mouse applies,
 // Done and Cancel. Shown modal over the main window. Every widget event goes
 // to its procedure of the DataDialog model; a press and a release on the
-// byte table become DataTable_MouseDown and DataTable_MouseUp, so a click or
-// a drag over rows marks them. Widgets carry the system's control names.
+// byte table become DataTable_MouseDown and DataTable_MouseUp, so a click, a
+// Shift-click or a drag over rows marks them, and the arrow keys move the
+// grid's current row (DataTable_RowColChange) without marking; a drag held past the table's
+// top or bottom scrolls it, the faster the farther the pointer is beyond the
+// edge. The dialog opens as tall as the file needs, up to most of the
+// screen, and the table takes the room of a resize. Widgets carry the
+// system's control names.
 #pragma once
 
 #include <QAbstractTableModel>
 #include <QDialog>
+#include <QPoint>
 #include <functional>
 
 #include "hextools/disassembly_dialog.h"
 #include "ui/base/binding.h"
 
 class QTableView;
+class QTimer;
 
 namespace parvix::ui {
 
@@ -65,12 +72,29 @@ class DisassemblyDialog : public QDialog {
 
  private:
   QWidget* buildControls();
+  // Sizes the dialog for the loaded file and the screen it opens on.
+  void fitToScreen();
+  // The grid shows selected the rows from the anchor to `row`, as marked.
+  void showMarkedRows(int row);
+  // A drag's pointer has moved; beyond the table's edge the scrolling starts.
+  void dragMoved(QPoint at);
+  // One step of the scrolling while a drag is held beyond the table's edge.
+  void dragScrollStep();
 
   DataDialog& model_;
   ControlBinder binder_{this};
   QTableView* table_ = nullptr;
   DataTableModel* tableModel_ = nullptr;
+  int rowHeight_ = 0;
   bool inCore_ = false;
+  // The last key pressed on the table extends the selection (Shift).
+  bool keyExtends_ = false;
+  // A drag over the table: the pointer's last place in the table's viewport,
+  // and the timer of the scrolling steps.
+  bool dragging_ = false;
+  QPoint dragAt_;
+  QTimer* dragScroll_ = nullptr;
+  bool sendingDragMove_ = false;
 };
 
 }  // namespace parvix::ui

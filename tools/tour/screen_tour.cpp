@@ -3,6 +3,7 @@
 // variables and data is built on the keypads, and each tool is opened on it.
 // It saves a picture of each step into PARVIX_SCREENSHOT_DIR; tools/
 // screenshots.sh runs it under Xvfb. It is a picture maker, not a test.
+#include <QApplication>
 #include <QComboBox>
 #include <QDialog>
 #include <QDir>
@@ -342,7 +343,11 @@ class ScreenTourTest : public QObject, public ShellFixture {
     snapNextBox("tour-23d-simulation-box", QMessageBox::Ok);
     window().action("SimulationView")->trigger();
     QTest::qWait(500);
-    auto* watch = window().findChild<QWidget*>("WatchWindowDialog");
+    // The watch window is a window of its own, owned by the main window.
+    QWidget* watch = nullptr;
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+      if (top->objectName() == "WatchWindowDialog") watch = top;
+    }
     QVERIFY(watch != nullptr && watch->isVisible());
     snap(watch, "tour-24-watch");
     // The program from 8000, three steps on.

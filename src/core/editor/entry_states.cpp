@@ -173,7 +173,7 @@ void ProgrammingPanel::TableCancelButton_Click() {
         if (IsLabelCell(Table1.Text(r, kLabelColumn))) {
           Table1.SetColors(r, kLabelColumn, kGridBackColor, kGridForeColor);
         }
-        if (!StringTable.Text(r, 0).empty() && Table1.Text(r, kOpcodeColumn).size() == 12) {
+        if (!StringTable.Text(r, 0).empty() && UsesLabel(Table1.Text(r, kOpcodeColumn))) {
           Table1.SetColors(r, kMnemonicColumn, kGridBackColor, kGridForeColor);
         }
       }
@@ -182,7 +182,7 @@ void ProgrammingPanel::TableCancelButton_Click() {
     case ReplaceVariableState:
     case ReplaceVariableRowState:
       for (int r = 0; r < Table1.Rows(); ++r) {
-        if (!StringTable.Text(r, 0).empty() && Table1.Text(r, kOpcodeColumn).size() == 7) {
+        if (!StringTable.Text(r, 0).empty() && UsesVariable(Table1.Text(r, kOpcodeColumn))) {
           Table1.SetColors(r, kMnemonicColumn, kGridBackColor, kGridForeColor);
         }
       }

@@ -26,6 +26,7 @@
 #include "editor/instruction_keypad.h"
 #include "editor/main_menu.h"
 #include "editor/number_keypad.h"
+#include "editor/program_table.h"
 #include "editor/register_keypad.h"
 #include "hextools/disassembly_dialog.h"
 #include "hextools/hex_tools.h"
@@ -42,15 +43,6 @@
 #include "symbols/xx_panel.h"
 
 namespace parvix {
-
-// The program table's columns.
-enum Table1Column : int { kLabelColumn = 0, kAddressColumn = 1, kMnemonicColumn = 2,
-                          kOpcodeColumn = 3, kCommentColumn = 4 };
-
-// The Label cell of an origin row.
-inline const std::string kOriginText = "Origin";
-// A Label cell that holds a placed label: not empty and not an origin.
-inline bool IsLabelCell(const std::string& text) { return !text.empty() && text != kOriginText; }
 
 inline const std::string kVersion = "6.0";
 inline const std::string kCaptionPrefix = "Quenmar Parvix - ";

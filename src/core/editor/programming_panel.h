@@ -100,7 +100,9 @@ class ProgrammingPanel {
   bool Table1Enabled = true;
 
   // ---- Entry state --------------------------------------------------------------
-  int EntryState = 0;
+  // New_File sets the first state when the window loads; nothing is shown
+  // before then, and this state, not an idle one, keeps the commands off.
+  EntryStates EntryState = NewOriginState;
   int CurrentOpcode = 0;
   std::array<std::string, 6> SavedLine;  // Table1 columns 0-4 and the operand name
   bool SavedLineFlag = false;
@@ -152,9 +154,9 @@ class ProgrammingPanel {
   void TimerFired(TimerId id);
 
   // ---- Entry states (entry_states.cpp) ----------------------------------------------
-  void ControlTransfer(int NextState);
-  // The idle state the entry-mode menu item stands for: 1 or 29.
-  int IdleState() const;
+  void ControlTransfer(EntryStates NextState);
+  // The idle state the entry-mode menu item stands for: program or data state.
+  EntryStates IdleState() const;
   void FileMenuStatus(bool Status);
   void EditMenuStatus(bool Status);
   void ToolMenuStatus(bool Status);

@@ -208,7 +208,7 @@ void ReplacePanel::ReplaceWithExistingLabel(int k) {
 }
 
 void ReplacePanel::XXReplaceButton_Click() {
-  const int state = w_.EntryState;
+  const EntryStates state = w_.EntryState;
   if (state != ReplaceVariableState && state != ReplaceVariableRowState) return;
   XXPanel& p = w_.Variables;
   SymbolLists& s = w_.Symbols;

@@ -41,7 +41,7 @@ void XXPanel::XXStatus(bool Status) {
     return;
   }
   SyncXXCombo();
-  const int state = w_.EntryState;
+  const EntryStates state = w_.EntryState;
   if (state == ReplaceVariableState) {
     w_.TipsLabel.text = "Searching for variables . . .";
     if (!MarkVariableRows()) {

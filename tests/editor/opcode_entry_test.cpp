@@ -57,7 +57,8 @@ Keying Plain(std::string key, std::string comment) {
   return k;
 }
 
-Keying Named(std::string key, EntryStates state, int length, std::string before, std::string after) {
+Keying Named(std::string key, EntryStates state, int length, std::string before,
+             std::string after) {
   Keying k;
   k.text = key;
   k.key = std::move(key);

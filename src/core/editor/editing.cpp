@@ -185,8 +185,7 @@ void EditClipboard::PasteNames(int i, int row, PasteContext& paste) {
   const bool variable = UsesVariable(code);
   const Kind kind = variable ? Kind::Variable : Kind::Label;
   // A label operand whose code text lacks its two bytes carries no value.
-  const std::string value =
-      variable || UsesLabel(code) ? OperandValue(code) : UnassignedLabelEqt;
+  const std::string value = variable || UsesLabel(code) ? OperandValue(code) : UnassignedLabelEqt;
   std::string name = mapped(kind, operand, value);
   const int same = variable ? s.XXIndex(name) : s.LabelIndex(name);
   const int other = variable ? s.LabelIndex(name) : s.XXIndex(name);

@@ -197,6 +197,7 @@ void ProgrammingPanel::TableCancelButton_Click() {
       break;
     // No marks to undo: the idle states, operand and address entry, and the
     // tools that mark nothing (comment text typed so far stays as typed).
+    // clang-format off
     case ProgramState: case DataState:
     case ByteState: case RegisterState: case LabelState: case PairState: case WordState:
     case LxiPairState: case LxiLabelState: case MovDestState: case MovSourceState:
@@ -205,6 +206,7 @@ void ProgrammingPanel::TableCancelButton_Click() {
     case EditOriginState: case EquivalentAddressState: case NewOriginState:
     case CommentState: case PrintCommentState:
     case RepositionState: case EditState: case EquivalentState: case LabelDeleteState:
+      // clang-format on
       break;
   }
   // Esc stops a transfer under way: an upload's wait ends without a word, a

@@ -45,6 +45,7 @@ void NumberKeypad::NumberStatus(bool Status) {
       w_.Focus.Set("NumberFocusButton");
       DataTypeLabel.text = "Number";
       break;
+    // clang-format off
     case ProgramState: case ByteState: case RegisterState: case LabelState: case PairState:
     case LxiPairState: case LxiLabelState: case MovDestState: case MovSourceState:
     case StackPairState: case LdaxPairState: case MviRegisterState: case MviByteState:
@@ -53,6 +54,7 @@ void NumberKeypad::NumberStatus(bool Status) {
     case ReplaceLabelRowState: case EquivalentState: case DataState: case LabelDeleteState:
     case DeleteLabelsState: case FindVariableState: case ReplaceVariableState:
     case ReplaceVariableRowState: case PrintCommentState:
+      // clang-format on
       break;  // the number keypad is not shown for them
   }
 }

@@ -19,9 +19,12 @@ std::string ByteOf(std::string_view value, size_t pos) {
 
 std::string OperandValue(std::string_view code) {
   switch (CodeLength(code)) {
-    case 2: return std::string(CodeByte(code, 1));
-    case 3: return std::string(CodeByte(code, 2)) + std::string(CodeByte(code, 1));
-    default: return {};
+    case 2:
+      return std::string(CodeByte(code, 1));
+    case 3:
+      return std::string(CodeByte(code, 2)) + std::string(CodeByte(code, 1));
+    default:
+      return {};
   }
 }
 

@@ -12,8 +12,13 @@
 namespace parvix {
 
 // The program table's columns.
-enum Table1Column : int { kLabelColumn = 0, kAddressColumn = 1, kMnemonicColumn = 2,
-                          kOpcodeColumn = 3, kCommentColumn = 4 };
+enum Table1Column : int {
+  kLabelColumn = 0,
+  kAddressColumn = 1,
+  kMnemonicColumn = 2,
+  kOpcodeColumn = 3,
+  kCommentColumn = 4
+};
 
 // The Label cell of an origin row.
 inline const std::string kOriginText = "Origin";
@@ -29,10 +34,14 @@ inline bool IsLabelCell(const std::string& text) { return !text.empty() && text 
 // The instruction length of a code text, 1 to 3; 0 for any other text.
 constexpr int CodeLength(std::string_view code) {
   switch (code.size()) {
-    case 2: return 1;
-    case 7: return 2;
-    case 12: return 3;
-    default: return 0;
+    case 2:
+      return 1;
+    case 7:
+      return 2;
+    case 12:
+      return 3;
+    default:
+      return 0;
   }
 }
 

@@ -67,6 +67,7 @@ std::optional<RegisterUse> RegisterUseIn(EntryStates state, int opcode) {
       return RegisterUse{{kRegB, kRegD, kRegH, kRegPSW}, PairBits, {}};
     case LdaxPairState:
       return RegisterUse{{kRegB, kRegD}, MiddleBits, {}};
+    // clang-format off
     case ProgramState: case ByteState: case LabelState: case WordState: case LxiLabelState:
     case RstState: case MviByteState: case PlaceState: case PlaceRowState: case RepositionState:
     case CommentState: case CommentRowState: case EditState: case FindLabelState:
@@ -74,6 +75,7 @@ std::optional<RegisterUse> RegisterUseIn(EntryStates state, int opcode) {
     case EquivalentAddressState: case NewOriginState: case DataState: case LabelDeleteState:
     case DeleteLabelsState: case FindVariableState: case ReplaceVariableState:
     case ReplaceVariableRowState: case PrintCommentState:
+      // clang-format on
       break;
   }
   return std::nullopt;

@@ -43,6 +43,7 @@ bool HasBack(const Grid& grid, int row, int col, Color color) {
 enum class TableTool { None, Program, Place, DeleteLabels, Comment, ReplaceLabel, ReplaceVariable };
 
 TableTool TableToolIn(EntryStates state) {
+  // clang-format off
   switch (state) {
     case ProgramState: case DataState:
       return TableTool::Program;
@@ -64,6 +65,7 @@ TableTool TableToolIn(EntryStates state) {
     case RepositionState: case EditState: case EquivalentState: case LabelDeleteState:
       return TableTool::None;
   }
+  // clang-format on
   return TableTool::None;
 }
 

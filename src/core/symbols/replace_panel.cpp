@@ -158,7 +158,8 @@ void ReplacePanel::ReplaceWithNewLabel(const std::string& name) {
       add();
     }
     if (!w_.StringTable.Text(r, 0).empty() && Picked(t, r, kMnemonicColumn)) {
-      ReplaceRowOperand(w_, r, name, t.Text(r, kOpcodeColumn).substr(0, 2) + OperandBytes16(UnassignedLabelEqt));
+      ReplaceRowOperand(w_, r, name,
+                        t.Text(r, kOpcodeColumn).substr(0, 2) + OperandBytes16(UnassignedLabelEqt));
       add();
     }
   }

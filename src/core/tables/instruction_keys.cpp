@@ -68,6 +68,7 @@ std::string InstructionTooltip(int index) {
 }
 
 std::optional<EntryStates> PatternEntryState(OperandPattern pattern) {
+  // clang-format off
   switch (pattern) {
     case P::None: return std::nullopt;
     case P::Byte:
@@ -83,6 +84,7 @@ std::optional<EntryStates> PatternEntryState(OperandPattern pattern) {
     case P::Pair: return LdaxPairState;
     case P::MviRegister: return MviRegisterState;
   }
+  // clang-format on
   return std::nullopt;
 }
 

@@ -91,9 +91,10 @@ PanelShown VisiblePanels(ProgrammingPanel& w, int* count) {
 TEST_F(EntryStateTest, EveryStateShowsItsPromptAndPanel) {
   for (const StateCase& c : kStates) {
     SCOPED_TRACE(c.state);
+    const auto state = static_cast<EntryStates>(c.state);
     w.ControlTransfer(ProgramState);
-    w.ControlTransfer(c.state);
-    EXPECT_EQ(w.EntryState, c.state);
+    w.ControlTransfer(state);
+    EXPECT_EQ(w.EntryState, state);
     EXPECT_EQ(w.TipsLabel.text, c.prompt);
     int count = 0;
     const PanelShown shown = VisiblePanels(w, &count);
@@ -141,7 +142,7 @@ std::vector<MenuEntry*> IdleOnlyItems(MainMenu& m) {
 TEST_F(EntryStateTest, MenusFollowIdleAndBusyStates) {
   for (const StateCase& c : kStates) {
     SCOPED_TRACE(c.state);
-    w.ControlTransfer(c.state);
+    w.ControlTransfer(static_cast<EntryStates>(c.state));
     const bool idle = c.state == 1 || c.state == 29;
     for (MenuEntry* item : IdleOnlyItems(w.Menu)) EXPECT_EQ(item->enabled, idle) << item->caption;
     // The top menus, View and Options are never disabled.
@@ -243,9 +244,9 @@ TEST_F(EntryStateTest, IdleOnlyCommandsDoNothingInOtherStates) {
   w.Table1.SetText(1, kOpcodeColumn, "76");
   w.ProgramChanged = true;
   host.shown.clear();
-  for (int state : {LabelState, CommentState}) {
+  for (EntryStates state : {LabelState, CommentState}) {
     for (const auto& [name, click] : commands) {
-      SCOPED_TRACE(std::string(name) + " in state " + std::to_string(state));
+      SCOPED_TRACE(std::string(name) + " in state " + std::to_string(static_cast<int>(state)));
       w.ControlTransfer(state);
       const auto before = snapshot();
       click();

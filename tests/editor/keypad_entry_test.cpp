@@ -48,7 +48,7 @@ TEST_F(KeypadEntryTest, RegisterKeysEnabledPerState) {
   const std::set<int> pairsWithSp = {0, 2, 4, 8};
   struct Case {
     int key;
-    int state;
+    EntryStates state;
     std::set<int> enabled;
   } cases[] = {
       {kADD, RegisterState, registers}, {kINR, RegisterState, registers},
@@ -96,7 +96,7 @@ TEST_F(KeypadEntryTest, TypedRegisterLetters) {
     std::string typed;  // includes letters that must be ignored
     std::string text;
     std::string code;
-    int state;
+    EntryStates state;
   } cases[] = {
       {kPUSH, "xcp", "PUSH  PSW", "F5", ProgramState},
       {kPOP, "B", "POP  B", "C1", ProgramState},

@@ -26,7 +26,7 @@ struct Keying {
   std::vector<int> registers;  // register keys clicked after it
   int restart = -1;            // restart digit, or -1
   std::string text;            // the Mnemonic cell afterwards
-  int state = ProgramState;    // the entry state afterwards (a name operand: 2, 4, 8 or 15)
+  EntryStates state = ProgramState;  // the entry state afterwards (a name operand awaits)
   int length = 1;              // instruction length in bytes
   std::string before, after;   // default comment around the operand name
 };
@@ -57,7 +57,8 @@ Keying Plain(std::string key, std::string comment) {
   return k;
 }
 
-Keying Named(std::string key, int state, int length, std::string before, std::string after) {
+Keying Named(std::string key, EntryStates state, int length, std::string before,
+             std::string after) {
   Keying k;
   k.text = key;
   k.key = std::move(key);
@@ -342,12 +343,12 @@ TEST(OpcodeEntryCoverage, EveryDefinedOpcodeHasAKeying) {
 // The instruction keys, by operand pattern: "index caption base-opcode".
 struct KeyGroup {
   const char* pattern;  // hover text after the mnemonic
-  int state;            // 0: the line completes at once
+  std::optional<EntryStates> state;  // none: the line completes at once
   bool opcodeWritten;   // the Opcode cell shows the base opcode at the click
   const char* keys;
 };
 const KeyGroup kKeyGroups[] = {
-    {"", 0, true,
+    {"", std::nullopt, true,
      "9 XCHG EB, 19 DAA 27, 30 CMA 2F, 31 RLC 07, 32 RRC 0F, 33 RAL 17, 34 RAR 1F, 42 PCHL E9, "
      "58 RET C9, 59 RPO E0, 60 RPE E8, 61 RNZ C0, 62 RZ C8, 63 RC D8, 64 RNC D0, 65 RP F0, "
      "66 RM F8, 70 XTHL E3, 71 SPHL F9, 72 DI F3, 73 EI FB, 74 RIM 20, 75 SIM 30, 76 STC 37, "
@@ -398,11 +399,11 @@ TEST_F(InstructionKeyTest, EveryKeyHasItsCaptionOpcodePatternAndNextState) {
       EXPECT_EQ(w.Table1.Text(row, kMnemonicColumn), caption);
       EXPECT_EQ(HexByte(w.CurrentOpcode), opcode);
       EXPECT_EQ(w.Table1.Text(row, kOpcodeColumn), group.opcodeWritten ? opcode : "");
-      if (group.state == 0) {
+      if (!group.state) {
         EXPECT_EQ(w.EntryState, ProgramState);
         EXPECT_EQ(w.CursorRow, row + 1);
       } else {
-        EXPECT_EQ(w.EntryState, group.state);
+        EXPECT_EQ(w.EntryState, *group.state);
         EXPECT_EQ(w.CursorRow, row);
         w.TableCancelButton_Click();
       }

@@ -127,12 +127,19 @@ TEST_F(TableMouseTest, EveryDefinedInstructionReopensFromItsOwnKey) {
 
 TEST_F(TableMouseTest, PointerFollowsTheColumnsTheStateActsOn) {
   // Column edges in twips: Label 0-1080, Mnemonic 1680-3360, Comment 4440-11580.
-  const struct { int state, x; bool iBeam; } cases[] = {
-      {ProgramState, 2000, true}, {ProgramState, 500, false}, {PlaceState, 500, true},
-      {CommentState, 6000, true}, {ReplaceLabelState, 2000, true}};
+  const struct {
+    EntryStates state;
+    int x;
+    bool iBeam;
+  } cases[] = {{ProgramState, 2000, true},
+               {ProgramState, 500, false},
+               {PlaceState, 500, true},
+               {CommentState, 6000, true},
+               {ReplaceLabelState, 2000, true}};
   for (const auto& c : cases) {
     w.EntryState = c.state, w.Table1_MouseMove(c.x);
-    EXPECT_EQ(w.Table1Pointer == TablePointer::IBeam, c.iBeam) << c.state << " " << c.x;
+    EXPECT_EQ(w.Table1Pointer == TablePointer::IBeam, c.iBeam)
+        << static_cast<int>(c.state) << " " << c.x;
   }
 }
 

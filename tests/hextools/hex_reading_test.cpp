@@ -31,7 +31,7 @@ TEST_F(HexReadingTest, AfterTheSaveChangesQuestionAGoodFileIsHandedOver) {
   w.Hex.DownloadFile_Click();
   EXPECT_TRUE(host.TimerRunning(TimerId::CreateDnldString));
   EXPECT_EQ(host.shown.size(), 1u);
-  w.EntryState = 2;  // outside the idle states the commands do nothing
+  w.EntryState = ByteState;  // outside the idle states the commands do nothing
   w.Hex.DisassembleFile_Click();
   w.Hex.DownloadFile_Click();
   EXPECT_EQ(host.boxes.size(), 2u);

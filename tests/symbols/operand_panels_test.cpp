@@ -12,7 +12,7 @@ class OperandPanelTest : public SessionTest {
  protected:
   // Puts a half-built instruction on the cursor row and enters the operand
   // state, as the instruction and register keys leave it.
-  void StartOperand(const std::string& mnemonic, const std::string& code, int state) {
+  void StartOperand(const std::string& mnemonic, const std::string& code, EntryStates state) {
     w.Table1.SetText(w.CursorRow, kMnemonicColumn, mnemonic);
     w.Table1.SetText(w.CursorRow, kOpcodeColumn, code);
     w.SavedLineFlag = true;

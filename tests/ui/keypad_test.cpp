@@ -134,7 +134,7 @@ class KeypadTest : public QObject, public ShellFixture {
   void mviAThenANewVariable() {
     click("INST(1)");
     click("REG(7)");
-    QCOMPARE(m().EntryState, static_cast<int>(MviByteState));
+    QCOMPARE(m().EntryState, MviByteState);
     QCOMPARE(cell(1, 2), QString("MVI  A,"));
     QCOMPARE(cell(1, 3), QString("3E"));
     QVERIFY(!find("RegisterBox")->isVisible());
@@ -149,7 +149,7 @@ class KeypadTest : public QObject, public ShellFixture {
     QCOMPARE(cell(1, 3), QString("3E   XX"));
     QCOMPARE(cell(1, 4), QString("Move the equivalent of 'count' into Accumulator."));
     QCOMPARE(m().CursorRow, 2);
-    QCOMPARE(m().EntryState, static_cast<int>(ProgramState));
+    QCOMPARE(m().EntryState, ProgramState);
   }
 
   void dataBytesByClickAndByKeyboard() {
@@ -174,7 +174,7 @@ class KeypadTest : public QObject, public ShellFixture {
     QCOMPARE(cell(3, 3), QString("00"));
     QCOMPARE(cell(4, 3), QString("FF"));
     QCOMPARE(m().CursorRow, 5);
-    QCOMPARE(m().EntryState, static_cast<int>(DataState));
+    QCOMPARE(m().EntryState, DataState);
   }
 
   void newOriginByClicks() {
@@ -193,13 +193,13 @@ class KeypadTest : public QObject, public ShellFixture {
     QTableView* table = window().table();
     const QRect r = table->visualRect(table->model()->index(0, 0));
     QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, r.center());
-    QCOMPARE(m().EntryState, static_cast<int>(EditOriginState));
+    QCOMPARE(m().EntryState, EditOriginState);
     QVERIFY(find("NumberBox")->isVisible());
     QTRY_COMPARE(QApplication::focusWidget(), find("NumberAcceptButton"));
     typeInto("1234");
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     QCOMPARE(cell(0, 1), QString("1234"));
-    QCOMPARE(m().EntryState, static_cast<int>(ProgramState));
+    QCOMPARE(m().EntryState, ProgramState);
   }
 
   void hoverTips() {

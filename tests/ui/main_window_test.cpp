@@ -75,7 +75,7 @@ class MainWindowTest : public QObject, public ShellFixture {
 
     // File > New > Origin: a busy state greys the File items, not Options.
     window().action("NewOrigin")->trigger();
-    QCOMPARE(m().EntryState, static_cast<int>(NewOriginState));
+    QCOMPARE(m().EntryState, NewOriginState);
     QVERIFY(!window().action("OpenFile")->isEnabled());
     QVERIFY(!window().action("NewFileMenu")->isEnabled());
     QVERIFY(window().action("WriteMode")->isEnabled());
@@ -87,14 +87,14 @@ class MainWindowTest : public QObject, public ShellFixture {
 
     // Esc cancels through the real key.
     QTest::keyClick(&window(), Qt::Key_Escape);
-    QCOMPARE(m().EntryState, static_cast<int>(ProgramState));
+    QCOMPARE(m().EntryState, ProgramState);
     QVERIFY(window().action("OpenFile")->isEnabled());
     QVERIFY(!find<QWidget>("NumberBox")->isVisible());
   }
 
   void entryModeShortcutSwitchesKeypads() {
     QTest::keyClick(&window(), Qt::Key_M, Qt::ControlModifier);
-    QCOMPARE(m().EntryState, static_cast<int>(DataState));
+    QCOMPARE(m().EntryState, DataState);
     QCOMPARE(window().action("EntryMode")->text(), QString("Program &Mode"));
     QVERIFY(find<QWidget>("DataBox")->isVisible());
     QVERIFY(!find<QWidget>("InstructionBox")->isVisible());

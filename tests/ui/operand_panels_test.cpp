@@ -22,7 +22,7 @@ class OperandPanelsTest : public QObject, public ShellFixture {
  private:
   // Puts a half-built instruction on the cursor row and enters the operand
   // state, as the instruction keys leave it.
-  void startOperand(const char* mnemonic, const char* code, int state) {
+  void startOperand(const char* mnemonic, const char* code, EntryStates state) {
     window().Run([&] {
       m().Table1.SetText(m().CursorRow, kMnemonicColumn, mnemonic);
       m().Table1.SetText(m().CursorRow, kOpcodeColumn, code);
@@ -94,7 +94,7 @@ class OperandPanelsTest : public QObject, public ShellFixture {
     typeKey(Qt::Key_A, Qt::ControlModifier);
     typeKey(Qt::Key_X, Qt::ControlModifier);
     QCOMPARE(place->text(), QString());
-    QCOMPARE(m().EntryState, static_cast<int>(PlaceState));
+    QCOMPARE(m().EntryState, PlaceState);
   }
 
   void existingLabelPickedFromTheList() {

@@ -14,7 +14,7 @@ void ProgrammingPanel::ApplyDefaultComment(int CurrentRow) {
   if (code.empty()) return;
   const auto op = ParseHex(code.substr(0, 2));
   if (!op) return;  // a damaged code text keeps its comment
-  if (code.size() == 2) {
+  if (CodeLength(code) == 1) {  // no operand
     Table1.SetText(CurrentRow, kCommentColumn, BeforeList()[*op]);
   } else {
     Table1.SetText(CurrentRow, kCommentColumn,

@@ -23,16 +23,6 @@ Rows TextRows(const Grid& grid, int first, int count) {
   return rows;
 }
 
-// The 16-bit value a pasted label operand carries in its code text: the
-// high byte (characters 11-12), then the low byte (characters 6-7).
-std::string PastedLabelValue(const std::string& code) {
-  if (code.size() != 12) return UnassignedLabelEqt;
-  return code.substr(10, 2) + code.substr(5, 2);
-}
-
-// The 8-bit value of a pasted variable operand: characters 6-7.
-std::string PastedXXValue(const std::string& code) { return code.substr(5, 2); }
-
 }  // namespace
 
 EditClipboard::EditClipboard(ProgrammingPanel& w) : w_(w) {}
@@ -192,9 +182,10 @@ void EditClipboard::PasteNames(int i, int row, PasteContext& paste) {
   const std::string operand = w_.EditStringTable.Text(i, 0);
   if (operand.empty()) return;
   const std::string& code = clip.Text(i, kOpcodeColumn);
-  const bool variable = code.size() == 7;
+  const bool variable = UsesVariable(code);
   const Kind kind = variable ? Kind::Variable : Kind::Label;
-  const std::string value = variable ? PastedXXValue(code) : PastedLabelValue(code);
+  // A label operand whose code text lacks its two bytes carries no value.
+  const std::string value = variable || UsesLabel(code) ? OperandValue(code) : UnassignedLabelEqt;
   std::string name = mapped(kind, operand, value);
   const int same = variable ? s.XXIndex(name) : s.LabelIndex(name);
   const int other = variable ? s.LabelIndex(name) : s.XXIndex(name);

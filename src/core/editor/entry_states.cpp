@@ -5,11 +5,11 @@
 
 namespace parvix {
 
-int ProgrammingPanel::IdleState() const {
+EntryStates ProgrammingPanel::IdleState() const {
   return InProgramMode() ? ProgramState : DataState;
 }
 
-void ProgrammingPanel::ControlTransfer(int NextState) {
+void ProgrammingPanel::ControlTransfer(EntryStates NextState) {
   EntryState = NextState;
   FileMenuStatus(true);
   EditMenuStatus(true);
@@ -113,12 +113,17 @@ void ProgrammingPanel::ControlTransfer(int NextState) {
     case PrintCommentState:
       PrintComment.PrintCommentStatus(true);
       break;
-    default:  // 18, 21, 26, 30, 34: no panel change
-      break;
+    case RepositionState:
+    case EditState:
+    case EquivalentState:
+    case LabelDeleteState:
+    case ReplaceVariableRowState:
+      break;  // no change of panel
   }
   // Last, so that it replaces any text a panel procedure wrote; a panel that
-  // returned to the idle state itself leaves the idle prompt here.
-  TipsLabel.text = TipsListItem(EntryState);
+  // returned to the idle state itself leaves the idle prompt here. The prompt
+  // list is kept by state number.
+  TipsLabel.text = TipsListItem(static_cast<int>(EntryState));
 }
 
 void ProgrammingPanel::FileMenuStatus(bool Status) {
@@ -173,7 +178,7 @@ void ProgrammingPanel::TableCancelButton_Click() {
         if (IsLabelCell(Table1.Text(r, kLabelColumn))) {
           Table1.SetColors(r, kLabelColumn, kGridBackColor, kGridForeColor);
         }
-        if (!StringTable.Text(r, 0).empty() && Table1.Text(r, kOpcodeColumn).size() == 12) {
+        if (!StringTable.Text(r, 0).empty() && UsesLabel(Table1.Text(r, kOpcodeColumn))) {
           Table1.SetColors(r, kMnemonicColumn, kGridBackColor, kGridForeColor);
         }
       }
@@ -182,7 +187,7 @@ void ProgrammingPanel::TableCancelButton_Click() {
     case ReplaceVariableState:
     case ReplaceVariableRowState:
       for (int r = 0; r < Table1.Rows(); ++r) {
-        if (!StringTable.Text(r, 0).empty() && Table1.Text(r, kOpcodeColumn).size() == 7) {
+        if (!StringTable.Text(r, 0).empty() && UsesVariable(Table1.Text(r, kOpcodeColumn))) {
           Table1.SetColors(r, kMnemonicColumn, kGridBackColor, kGridForeColor);
         }
       }
@@ -190,7 +195,18 @@ void ProgrammingPanel::TableCancelButton_Click() {
     case DeleteLabelsState:
       UpdateLabels();
       break;
-    default:
+    // No marks to undo: the idle states, operand and address entry, and the
+    // tools that mark nothing (comment text typed so far stays as typed).
+    // clang-format off
+    case ProgramState: case DataState:
+    case ByteState: case RegisterState: case LabelState: case PairState: case WordState:
+    case LxiPairState: case LxiLabelState: case MovDestState: case MovSourceState:
+    case StackPairState: case RstState: case LdaxPairState: case MviRegisterState:
+    case MviByteState:
+    case EditOriginState: case EquivalentAddressState: case NewOriginState:
+    case CommentState: case PrintCommentState:
+    case RepositionState: case EditState: case EquivalentState: case LabelDeleteState:
+      // clang-format on
       break;
   }
   // Esc stops a transfer under way: an upload's wait ends without a word, a

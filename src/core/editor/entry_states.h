@@ -1,12 +1,17 @@
-// The entry states of the main window: one number decides which input panel
+// The entry states of the main window: one state decides which input panel
 // is shown, which menu items are enabled and what the tips line says.
+//
+// Every switch over a state names all of them, the ones it leaves alone
+// included, and has no default: a state added or removed here makes the
+// compiler point at each switch that must be looked at again.
 #pragma once
 
 #include <string>
 
 namespace parvix {
 
-enum EntryStates : int {
+// The numbers are the states' own: the tips prompts are listed by them.
+enum class EntryStates : int {
   ProgramState = 1,
   ByteState = 2,
   RegisterState = 3,
@@ -43,6 +48,7 @@ enum EntryStates : int {
   ReplaceVariableRowState = 34,
   PrintCommentState = 35,
 };
+using enum EntryStates;
 
 // The captions of the Tools menu's entry-mode item. The item names the mode
 // it would switch to, so it shows the data-mode caption while the program is
@@ -50,7 +56,7 @@ enum EntryStates : int {
 inline constexpr const char* kDataModeCaption = "Data &Mode";
 inline constexpr const char* kProgramModeCaption = "Program &Mode";
 
-constexpr bool IsIdle(int state) { return state == ProgramState || state == DataState; }
+constexpr bool IsIdle(EntryStates state) { return state == ProgramState || state == DataState; }
 
 enum FileStates : int { FileNew = 1, FileOpened = 2, FileSaved = 3, FileDisassembled = 4 };
 

@@ -34,16 +34,16 @@ void InstructionKeypad::INST_Click(int Index) {
   w_.Table1.SetText(row, kMnemonicColumn, INST[Index].text);
   w_.CurrentOpcode = key.opcode;
 
-  const int next = PatternEntryState(key.pattern);
-  if (next == 0) {
+  const std::optional<EntryStates> next = PatternEntryState(key.pattern);
+  if (!next) {
     w_.CompleteLine();
     return;
   }
   // A name operand follows the opcode byte, which is shown at once; a
   // register or number operand still changes the opcode, so the cell waits.
-  if (next == ByteState || next == LabelState) w_.DisplayOpcode(row);
+  if (*next == ByteState || *next == LabelState) w_.DisplayOpcode(row);
   w_.SavedLineFlag = true;
-  w_.ControlTransfer(next);
+  w_.ControlTransfer(*next);
 }
 
 void InstructionKeypad::INST_MouseMove(int Index) {

@@ -45,8 +45,17 @@ void NumberKeypad::NumberStatus(bool Status) {
       w_.Focus.Set("NumberFocusButton");
       DataTypeLabel.text = "Number";
       break;
-    default:
-      break;
+    // clang-format off
+    case ProgramState: case ByteState: case RegisterState: case LabelState: case PairState:
+    case LxiPairState: case LxiLabelState: case MovDestState: case MovSourceState:
+    case StackPairState: case LdaxPairState: case MviRegisterState: case MviByteState:
+    case PlaceState: case PlaceRowState: case RepositionState: case CommentState:
+    case CommentRowState: case EditState: case FindLabelState: case ReplaceLabelState:
+    case ReplaceLabelRowState: case EquivalentState: case DataState: case LabelDeleteState:
+    case DeleteLabelsState: case FindVariableState: case ReplaceVariableState:
+    case ReplaceVariableRowState: case PrintCommentState:
+      // clang-format on
+      break;  // the number keypad is not shown for them
   }
 }
 

@@ -7,8 +7,32 @@
 namespace parvix {
 
 namespace {
+
 constexpr int kMinimumRows = 32;
+
+// Characters [pos, pos + 2) of a value, or "XX" where it is too short.
+std::string ByteOf(std::string_view value, size_t pos) {
+  return value.size() >= pos + 2 ? std::string(value.substr(pos, 2)) : UnassignedXXEqt;
+}
+
 }  // namespace
+
+std::string OperandValue(std::string_view code) {
+  switch (CodeLength(code)) {
+    case 2:
+      return std::string(CodeByte(code, 1));
+    case 3:
+      return std::string(CodeByte(code, 2)) + std::string(CodeByte(code, 1));
+    default:
+      return {};
+  }
+}
+
+std::string OperandBytes16(std::string_view value) {
+  return "   " + ByteOf(value, 2) + "   " + ByteOf(value, 0);
+}
+
+std::string OperandBytes8(std::string_view value) { return "   " + ByteOf(value, 0); }
 
 void ProgrammingPanel::AddRows(int RowNumber) {
   if (RowNumber < Table1.Rows() - kRowsBeyond) return;

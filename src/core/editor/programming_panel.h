@@ -26,6 +26,7 @@
 #include "editor/instruction_keypad.h"
 #include "editor/main_menu.h"
 #include "editor/number_keypad.h"
+#include "editor/program_table.h"
 #include "editor/register_keypad.h"
 #include "hextools/disassembly_dialog.h"
 #include "hextools/hex_tools.h"
@@ -33,8 +34,8 @@
 #include "printing/print_comment_panel.h"
 #include "printing/print_run.h"
 #include "simulator/watch_window.h"
-#include "symbols/find_panel.h"
 #include "symbols/equivalents_window.h"
+#include "symbols/find_panel.h"
 #include "symbols/label_panel.h"
 #include "symbols/place_panel.h"
 #include "symbols/replace_panel.h"
@@ -42,15 +43,6 @@
 #include "symbols/xx_panel.h"
 
 namespace parvix {
-
-// The program table's columns.
-enum Table1Column : int { kLabelColumn = 0, kAddressColumn = 1, kMnemonicColumn = 2,
-                          kOpcodeColumn = 3, kCommentColumn = 4 };
-
-// The Label cell of an origin row.
-inline const std::string kOriginText = "Origin";
-// A Label cell that holds a placed label: not empty and not an origin.
-inline bool IsLabelCell(const std::string& text) { return !text.empty() && text != kOriginText; }
 
 inline const std::string kVersion = "6.0";
 inline const std::string kCaptionPrefix = "Quenmar Parvix - ";
@@ -108,7 +100,9 @@ class ProgrammingPanel {
   bool Table1Enabled = true;
 
   // ---- Entry state --------------------------------------------------------------
-  int EntryState = 0;
+  // New_File sets the first state when the window loads; nothing is shown
+  // before then, and this state, not an idle one, keeps the commands off.
+  EntryStates EntryState = NewOriginState;
   int CurrentOpcode = 0;
   std::array<std::string, 6> SavedLine;  // Table1 columns 0-4 and the operand name
   bool SavedLineFlag = false;
@@ -160,9 +154,9 @@ class ProgrammingPanel {
   void TimerFired(TimerId id);
 
   // ---- Entry states (entry_states.cpp) ----------------------------------------------
-  void ControlTransfer(int NextState);
-  // The idle state the entry-mode menu item stands for: 1 or 29.
-  int IdleState() const;
+  void ControlTransfer(EntryStates NextState);
+  // The idle state the entry-mode menu item stands for: program or data state.
+  EntryStates IdleState() const;
   void FileMenuStatus(bool Status);
   void EditMenuStatus(bool Status);
   void ToolMenuStatus(bool Status);

@@ -1,8 +1,9 @@
 #include "editor/register_keypad.h"
 
 #include <cctype>
-#include <initializer_list>
+#include <optional>
 #include <string_view>
+#include <vector>
 
 #include "editor/entry_states.h"
 #include "editor/programming_panel.h"
@@ -25,6 +26,59 @@ int PairBits(int Index) {
     default:
       return 0;
   }
+}
+
+// What a register key adds to the opcode: its code in bits 0-2 or 3-5.
+int LowBits(int Index) { return Index; }
+int MiddleBits(int Index) { return 8 * Index; }
+
+// How the register keypad serves an entry state: the keys it offers, what
+// the key pressed adds to the opcode, and the state that takes the next
+// operand (none: the key completes the line).
+struct RegisterUse {
+  std::vector<int> keys;
+  int (*code)(int Index);
+  std::optional<EntryStates> next;
+};
+
+// The keypad's use in a state, for the opcode under construction; none in
+// the states where the register keys mean nothing.
+std::optional<RegisterUse> RegisterUseIn(EntryStates state, int opcode) {
+  const std::vector<int> registers = {kRegB, kRegC, kRegD, kRegE, kRegH, kRegL, kRegM, kRegA};
+  switch (state) {
+    case RegisterState:
+      // INR and DCR carry the register in bits 3-5, the others in bits 0-2.
+      return RegisterUse{registers, opcode == 0x04 || opcode == 0x05 ? MiddleBits : LowBits, {}};
+    case MovDestState:
+      return RegisterUse{registers, MiddleBits, MovSourceState};
+    case MovSourceState: {
+      RegisterUse use{registers, LowBits, {}};
+      // MOV M, M would be 76h, which is HLT.
+      if (opcode == 0x70) std::erase(use.keys, kRegM);
+      return use;
+    }
+    case MviRegisterState:
+      return RegisterUse{registers, MiddleBits, MviByteState};
+    case PairState:
+      return RegisterUse{{kRegB, kRegD, kRegH, kRegSP}, PairBits, {}};
+    case LxiPairState:
+      return RegisterUse{{kRegB, kRegD, kRegH, kRegSP}, PairBits, LxiLabelState};
+    case StackPairState:
+      return RegisterUse{{kRegB, kRegD, kRegH, kRegPSW}, PairBits, {}};
+    case LdaxPairState:
+      return RegisterUse{{kRegB, kRegD}, MiddleBits, {}};
+    // clang-format off
+    case ProgramState: case ByteState: case LabelState: case WordState: case LxiLabelState:
+    case RstState: case MviByteState: case PlaceState: case PlaceRowState: case RepositionState:
+    case CommentState: case CommentRowState: case EditState: case FindLabelState:
+    case ReplaceLabelState: case ReplaceLabelRowState: case EditOriginState: case EquivalentState:
+    case EquivalentAddressState: case NewOriginState: case DataState: case LabelDeleteState:
+    case DeleteLabelsState: case FindVariableState: case ReplaceVariableState:
+    case ReplaceVariableRowState: case PrintCommentState:
+      // clang-format on
+      break;
+  }
+  return std::nullopt;
 }
 
 // The register key a typed letter (either case) stands for, or -1.
@@ -50,97 +104,33 @@ void RegisterKeypad::RegisterStatus(bool Status) {
   }
   for (auto& key : REG) key.enabled = false;
   RegisterBox.visible = true;
-  auto enable = [this](std::initializer_list<int> keys) {
-    for (int k : keys) REG[k].enabled = true;
-  };
-  switch (w_.EntryState) {
-    case RegisterState:
-    case MovDestState:
-    case MviRegisterState:
-      enable({kRegB, kRegC, kRegD, kRegE, kRegH, kRegL, kRegM, kRegA});
-      break;
-    case MovSourceState:
-      enable({kRegB, kRegC, kRegD, kRegE, kRegH, kRegL, kRegM, kRegA});
-      // MOV M, M would be 76h, which is HLT.
-      if (w_.CurrentOpcode == 0x70) REG[kRegM].enabled = false;
-      break;
-    case PairState:
-    case LxiPairState:
-      enable({kRegB, kRegD, kRegH, kRegSP});
-      break;
-    case StackPairState:
-      enable({kRegB, kRegD, kRegH, kRegPSW});
-      break;
-    case LdaxPairState:
-      enable({kRegB, kRegD});
-      break;
-    default:
-      break;
+  if (const auto use = RegisterUseIn(w_.EntryState, w_.CurrentOpcode)) {
+    for (int k : use->keys) REG[k].enabled = true;
   }
   w_.Focus.Set("RegisterBox");
 }
 
 void RegisterKeypad::REG_Click(int Index) {
   if (Index < 0 || Index >= 10 || !REG[Index].enabled) return;
-  const int state = w_.EntryState;
-  bool completes = false;
-  bool awaitsMore = false;
-  switch (state) {
-    case RegisterState:
-    case PairState:
-    case MovSourceState:
-    case StackPairState:
-    case LdaxPairState:
-      completes = true;
-      break;
-    case LxiPairState:
-    case MovDestState:
-    case MviRegisterState:
-      awaitsMore = true;
-      break;
-    default:
-      return;  // the register keys mean nothing in this state
-  }
+  const auto use = RegisterUseIn(w_.EntryState, w_.CurrentOpcode);
+  if (!use) return;  // the register keys mean nothing in this state
 
   // The line's text: "ADD  B", or "MOV  B," while a further operand follows.
   const int row = w_.CursorRow;
   std::string text = w_.Table1.Text(row, kMnemonicColumn) + "  " + REG[Index].text;
-  if (awaitsMore) text += ",";
+  if (use->next) text += ",";
   w_.Table1.SetText(row, kMnemonicColumn, std::move(text));
+  w_.CurrentOpcode += use->code(Index);
 
-  // The register's code in the opcode.
-  int& op = w_.CurrentOpcode;
-  switch (state) {
-    case RegisterState:
-      // INR and DCR carry the register in bits 3-5, the others in bits 0-2.
-      op += (op == 0x04 || op == 0x05) ? 8 * Index : Index;
-      break;
-    case PairState:
-    case LxiPairState:
-    case StackPairState:
-      op += PairBits(Index);
-      break;
-    case MovDestState:
-    case LdaxPairState:
-    case MviRegisterState:
-      op += 8 * Index;
-      break;
-    case MovSourceState:
-      op += Index;
-      break;
-    default:
-      break;
-  }
-
-  if (completes) {
+  if (!use->next) {
     w_.CompleteLine();
-  } else if (state == MovDestState) {
+  } else if (*use->next == MovSourceState) {
     w_.ControlTransfer(MovSourceState);
   } else {
     // LXI and MVI go on to the name of their operand.
     RegisterStatus(false);
     w_.DisplayOpcode(row);
-    w_.ControlTransfer(state + 1);
+    w_.ControlTransfer(*use->next);
   }
 }
 

@@ -137,7 +137,8 @@ void ProgrammingPanel::TimerFired(TimerId id) {
     case TimerId::XXDelayTimer:
       Equivalents.XXDelayTimer_Timer();
       break;
-    default:
+    case TimerId::OpenTimer:  // the start-up window's, delivered by the session
+    case TimerId::Count:
       break;
   }
 }

@@ -36,6 +36,39 @@ bool HasBack(const Grid& grid, int row, int col, Color color) {
   return grid.BackColor(row, col) == color;
 }
 
+// What a click on the program table serves in an entry state: the program
+// itself (origins, lines, the selection), or the tool whose rows or cells it
+// picks; nothing while an operand or an address is keyed, while a find or
+// print panel is open, and in the states nothing enters.
+enum class TableTool { None, Program, Place, DeleteLabels, Comment, ReplaceLabel, ReplaceVariable };
+
+TableTool TableToolIn(EntryStates state) {
+  // clang-format off
+  switch (state) {
+    case ProgramState: case DataState:
+      return TableTool::Program;
+    case PlaceState: case PlaceRowState:
+      return TableTool::Place;
+    case DeleteLabelsState:
+      return TableTool::DeleteLabels;
+    case CommentState: case CommentRowState:
+      return TableTool::Comment;
+    case ReplaceLabelState: case ReplaceLabelRowState:
+      return TableTool::ReplaceLabel;
+    case ReplaceVariableState: case ReplaceVariableRowState:
+      return TableTool::ReplaceVariable;
+    case ByteState: case RegisterState: case LabelState: case PairState: case WordState:
+    case LxiPairState: case LxiLabelState: case MovDestState: case MovSourceState:
+    case StackPairState: case RstState: case LdaxPairState: case MviRegisterState:
+    case MviByteState: case EditOriginState: case EquivalentAddressState: case NewOriginState:
+    case FindLabelState: case FindVariableState: case PrintCommentState:
+    case RepositionState: case EditState: case EquivalentState: case LabelDeleteState:
+      return TableTool::None;
+  }
+  // clang-format on
+  return TableTool::None;
+}
+
 void MarkPicked(Grid& grid, int row, int col) { grid.SetColors(row, col, kGreen, kBlack); }
 void MarkOffered(Grid& grid, int row, int col) { grid.SetColors(row, col, kRed, kWhite); }
 
@@ -45,9 +78,8 @@ void ProgrammingPanel::Table1_Click(int row, int col) {
   if (!Table1.ValidCell(row, col)) return;
   Table1.row = row;
   Table1.col = col;
-  switch (EntryState) {
-    case ProgramState:
-    case DataState:
+  switch (TableToolIn(EntryState)) {
+    case TableTool::Program:
       // The Label cell of an origin row opens the origin for a new address;
       // the Opcode cell of an instruction line re-opens the line.
       if (col == kLabelColumn && IsOriginRow(row)) {
@@ -57,27 +89,23 @@ void ProgrammingPanel::Table1_Click(int row, int col) {
         ReopenLine(row);
       }
       break;
-    case PlaceState:
-    case PlaceRowState:
+    case TableTool::Place:
       Place.PickRow(row);
       break;
-    case DeleteLabelsState:
+    case TableTool::DeleteLabels:
       DeleteLabelAt(row, col);
       break;
-    case CommentState:
-    case CommentRowState:
+    case TableTool::Comment:
       PickCommentRow(row);
       break;
-    case ReplaceLabelState:
-    case ReplaceLabelRowState:
+    case TableTool::ReplaceLabel:
       PickReplaceLabelCell(row, col);
       break;
-    case ReplaceVariableState:
-    case ReplaceVariableRowState:
+    case TableTool::ReplaceVariable:
       PickReplaceVariableCell(row, col);
       break;
-    default:
-      break;
+    case TableTool::None:
+      break;  // the click only moves the grid's current cell
   }
 }
 
@@ -126,24 +154,22 @@ void ProgrammingPanel::Table1_MouseMove(int xTwips) {
            xTwips < left + ColWidthList[column] - kPointerMarginTwips;
   };
   bool ibeam = false;
-  switch (EntryState) {
-    case ProgramState:
-    case DataState:
+  switch (TableToolIn(EntryState)) {
+    case TableTool::Program:
       ibeam = inside(kMnemonicColumn);
       break;
-    case PlaceState:
-    case PlaceRowState:
+    case TableTool::Place:
       ibeam = inside(kLabelColumn);
       break;
-    case CommentState:
-    case CommentRowState:
+    case TableTool::Comment:
       ibeam = inside(kCommentColumn);
       break;
-    case ReplaceLabelState:
-    case ReplaceLabelRowState:
+    case TableTool::ReplaceLabel:
       ibeam = inside(kLabelColumn) || inside(kMnemonicColumn);
       break;
-    default:
+    case TableTool::DeleteLabels:
+    case TableTool::ReplaceVariable:
+    case TableTool::None:
       return;  // the pointer stays as it is
   }
   Table1Pointer = ibeam ? TablePointer::IBeam : TablePointer::Default;

@@ -18,16 +18,6 @@ namespace {
 constexpr int kAddressDelayMs = 10;
 constexpr int kTopAddress = 0xFFFF;
 
-// Instruction length from the length of its code text; 0 for any other text.
-int CodeLength(const std::string& code) {
-  switch (code.size()) {
-    case 2: return 1;
-    case 7: return 2;
-    case 12: return 3;
-    default: return 0;
-  }
-}
-
 struct Block {
   int start = 0;
   int last = -1;
@@ -137,7 +127,7 @@ void ProgrammingPanel::Assign_Address(bool AddressMessageEnable) {
       if (index < 0) continue;
       // Only a three-byte instruction carries a 16-bit operand: a name that is
       // also a variable (a file can bring one in) must not widen "3E   05".
-      if (CodeLength(Table1.Text(r, kOpcodeColumn)) != 3) continue;
+      if (!UsesLabel(Table1.Text(r, kOpcodeColumn))) continue;
       const std::string opcode = Table1.Text(r, kOpcodeColumn).substr(0, 2);
       Table1.SetText(r, kOpcodeColumn, opcode + Symbols.LabelOperandBytes(index));
     }

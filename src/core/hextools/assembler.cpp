@@ -49,10 +49,8 @@ Grid StageProgram(const Grid& Table1) {
       staged[kTempOriginColumn].text = kOriginText;
       continue;
     }
-    // A code text is its bytes three characters apart: "3E   05".
     const std::string& code = Table1.Text(r, kOpcodeColumn);
-    if (code.size() != 2 && code.size() != 7 && code.size() != 12) continue;
-    for (size_t at = 0, c = 0; at < code.size(); at += 5, ++c) staged[c].text = code.substr(at, 2);
+    for (int k = 0; k < CodeLength(code); ++k) staged[k].text = CodeByte(code, k);
   }
   Grid TempTable(kTempTableColumns);
   TempTable.Reset(std::move(rows));

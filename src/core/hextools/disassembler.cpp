@@ -119,18 +119,18 @@ Disassembly DisassembleRows(const Grid& table, const std::vector<bool>& mnemonic
     const int op = HexValue(code.substr(0, 2));
     if (op < 0 || op > 0xFF) continue;
     const std::string& m = mnemonics[static_cast<size_t>(op)];
-    switch (code.size()) {
-      case 2:
+    switch (CodeLength(code)) {
+      case 1:
         result.rows.push_back({r, m, {}});
         break;
-      case 7: {
+      case 2: {
         std::string name = GeneratedXXName(static_cast<int>(result.variables.size()));
-        result.variables.emplace_back(name, code.substr(5, 2));
+        result.variables.emplace_back(name, OperandValue(code));
         result.rows.push_back({r, m + "  " + name, std::move(name)});
         break;
       }
-      case 12: {
-        std::string value = code.substr(10, 2) + code.substr(5, 2);
+      case 3: {
+        std::string value = OperandValue(code);
         const auto [it, added] =
             labelByValue.try_emplace(value, static_cast<int>(result.labels.size()));
         if (added) {

@@ -27,7 +27,7 @@ void ProgrammingPanel::SimulationTimer_Timer() {
   WatchWindowDialogInstance.load();
   for (int r = 0; r < Table1.Rows(); ++r) {
     const std::string& code = Table1.Text(r, kOpcodeColumn);
-    if (code.size() != 2 && code.size() != 7 && code.size() != 12) continue;
+    if (CodeLength(code) == 0) continue;
     // A row with code but no address text (never assigned) has nowhere to go.
     const auto address = ParseHex(Table1.Text(r, kAddressColumn));
     if (!address) continue;

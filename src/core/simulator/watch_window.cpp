@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "base/hex_text.h"
+#include "editor/program_table.h"
 #include "tables/opcode_tables.h"
 
 namespace parvix {
@@ -202,14 +203,9 @@ void WatchWindowDialog::Disassemble(int Address) {
 // --- hand-over ---
 
 void WatchWindowDialog::writeCodeText(int address, std::string_view codeText) {
-  int bytes = 0;
-  switch (codeText.size()) {
-    case 2: bytes = 1; break;
-    case 7: bytes = 2; break;
-    case 12: bytes = 3; break;
-    default: return;
+  for (int k = 0; k < CodeLength(codeText); ++k) {
+    writeMemoryText(address + k, CodeByte(codeText, k));
   }
-  for (int k = 0; k < bytes; ++k) writeMemoryText(address + k, codeText.substr(5 * k, 2));
 }
 
 void WatchWindowDialog::writeMemoryText(int address, std::string_view byteText) {

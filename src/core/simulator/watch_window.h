@@ -124,7 +124,7 @@ class WatchWindowDialog {
   void load();
   // Copies the bytes of a code text (two hex digits per byte, three blanks
   // between; "XX" for a byte still given by a name) to memory from address on.
-  // Texts of any length other than 2, 7 or 12 copy nothing. An address past
+  // A text that is no code text (CodeLength 0) copies nothing. An address past
   // FFFF wraps to 0000.
   void writeCodeText(int address, std::string_view codeText);
   // Writes one memory byte from its two-character text; "XX" (or any text

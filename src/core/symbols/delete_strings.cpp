@@ -16,7 +16,7 @@ std::vector<bool> UsedVariables(const ProgrammingPanel& w) {
   std::vector<char> usedFirst(names.size(), 0);
   for (int r = 0; r < w.Table1.Rows(); ++r) {
     const std::string& operand = w.StringTable.Text(r, 0);
-    if (operand.empty() || w.Table1.Text(r, kOpcodeColumn).size() != 7) continue;
+    if (operand.empty() || !UsesVariable(w.Table1.Text(r, kOpcodeColumn))) continue;
     const int i = names.IndexOf(operand);
     if (i >= 0) usedFirst[static_cast<size_t>(i)] = 1;
   }

@@ -12,11 +12,6 @@ namespace {
 constexpr int kFocusDelayMs = 20;
 constexpr const char* kHexDigits = "0123456789ABCDEF";
 
-// Characters [pos, pos + 2) of a value, or "XX" where it is too short.
-std::string ByteOf(const std::string& eqt, size_t pos) {
-  return eqt.size() >= pos + 2 ? eqt.substr(pos, 2) : UnassignedXXEqt;
-}
-
 // The key a typed character presses on a 16-key hex keypad, or -1.
 int HexKeyOf(int KeyAscii) {
   return KeyAscii > 0 && KeyAscii < 128 ? HexDigitValue(static_cast<char>(KeyAscii)) : -1;
@@ -45,16 +40,14 @@ void PatchCodeTexts(Grid& table, const Grid& operands, const EqtChanges& labels,
     const std::string& operand = operands.Text(r, 0);
     if (operand.empty()) continue;
     const std::string& code = table.Text(r, kOpcodeColumn);
-    if (code.size() == 12) {
+    if (UsesLabel(code)) {
       auto it = labels.find(operand);
       if (it == labels.end()) continue;
-      table.SetText(
-          r, kOpcodeColumn,
-          code.substr(0, 2) + "   " + ByteOf(it->second, 2) + "   " + ByteOf(it->second, 0));
-    } else if (code.size() == 7) {
+      table.SetText(r, kOpcodeColumn, code.substr(0, 2) + OperandBytes16(it->second));
+    } else if (UsesVariable(code)) {
       auto it = variables.find(operand);
       if (it == variables.end()) continue;
-      table.SetText(r, kOpcodeColumn, code.substr(0, 2) + "   " + ByteOf(it->second, 0));
+      table.SetText(r, kOpcodeColumn, code.substr(0, 2) + OperandBytes8(it->second));
     }
   }
 }

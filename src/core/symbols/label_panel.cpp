@@ -101,7 +101,7 @@ void LabelPanel::LabelAcceptButton_Click() {
       w_.Focus.Set("LabelText");
       return;
     }
-    AppendOperand(w_, row, "  ", name, "   XX   XX");
+    AppendOperand(w_, row, "  ", name, OperandBytes16(UnassignedLabelEqt));
     s.AddLabel(name, UnassignedLabelEqt);
   } else {
     return;

@@ -48,7 +48,7 @@ void ReplacePanel::ReplaceStatus(bool Status) {
   Grid& t = w_.Table1;
   for (int r = 1; r < t.Rows(); ++r) {
     if (IsLabelCell(t.Text(r, kLabelColumn))) Offer(t, r, kLabelColumn);
-    if (!w_.StringTable.Text(r, 0).empty() && t.Text(r, kOpcodeColumn).size() == 12) {
+    if (!w_.StringTable.Text(r, 0).empty() && UsesLabel(t.Text(r, kOpcodeColumn))) {
       Offer(t, r, kMnemonicColumn);
     }
   }
@@ -158,7 +158,8 @@ void ReplacePanel::ReplaceWithNewLabel(const std::string& name) {
       add();
     }
     if (!w_.StringTable.Text(r, 0).empty() && Picked(t, r, kMnemonicColumn)) {
-      ReplaceRowOperand(w_, r, name, t.Text(r, kOpcodeColumn).substr(0, 2) + "   XX   XX");
+      ReplaceRowOperand(w_, r, name,
+                        t.Text(r, kOpcodeColumn).substr(0, 2) + OperandBytes16(UnassignedLabelEqt));
       add();
     }
   }
@@ -208,7 +209,7 @@ void ReplacePanel::ReplaceWithExistingLabel(int k) {
 }
 
 void ReplacePanel::XXReplaceButton_Click() {
-  const int state = w_.EntryState;
+  const EntryStates state = w_.EntryState;
   if (state != ReplaceVariableState && state != ReplaceVariableRowState) return;
   XXPanel& p = w_.Variables;
   SymbolLists& s = w_.Symbols;
@@ -229,7 +230,7 @@ void ReplacePanel::XXReplaceButton_Click() {
     }
     // The new variable is made before any row is looked at, picked or not.
     s.AddVariable(name, UnassignedXXEqt);
-    bytes = "   " + UnassignedXXEqt;
+    bytes = OperandBytes8(UnassignedXXEqt);
   } else if (p.ExistingXXOption.checked) {
     p.SyncXXCombo();
     const int k = p.XXCombo.listIndex;

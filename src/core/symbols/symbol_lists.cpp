@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "editor/program_table.h"
+
 namespace parvix {
 
 // ---- NameList ----------------------------------------------------------------------------
@@ -98,11 +100,6 @@ std::vector<bool> OneFlag(int index, size_t size) {
   return remove;
 }
 
-// Characters [pos, pos + 2) of an equivalent, or "XX" where it is too short.
-std::string ByteOf(const std::string& eqt, size_t pos) {
-  return eqt.size() >= pos + 2 ? eqt.substr(pos, 2) : UnassignedXXEqt;
-}
-
 }  // namespace
 
 StringRef SymbolLists::FindString(std::string_view name) const {
@@ -165,14 +162,14 @@ std::string SymbolLists::LabelOperandBytes(int index) const {
   const std::string& eqt =
       index >= 0 && static_cast<size_t>(index) < LabelEqtList.size() ? LabelEqtList[index]
                                                                       : UnassignedLabelEqt;
-  return "   " + ByteOf(eqt, 2) + "   " + ByteOf(eqt, 0);
+  return OperandBytes16(eqt);
 }
 
 std::string SymbolLists::XXOperandBytes(int index) const {
   const std::string& eqt =
       index >= 0 && static_cast<size_t>(index) < XXEqtList.size() ? XXEqtList[index]
                                                                  : UnassignedXXEqt;
-  return "   " + ByteOf(eqt, 0);
+  return OperandBytes8(eqt);
 }
 
 int SymbolLists::FreeLabelNumber(int from) const {

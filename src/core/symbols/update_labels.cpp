@@ -42,7 +42,7 @@ void ProgrammingPanel::UpdateLabels() {
       if (i >= 0 && placedRow[i] == 0) placedRow[i] = r;
     }
     const std::string& operand = StringTable.Text(r, 0);
-    if (!operand.empty() && Table1.Text(r, kOpcodeColumn).size() == 12) {
+    if (!operand.empty() && UsesLabel(Table1.Text(r, kOpcodeColumn))) {
       const int i = names.IndexOf(operand);
       if (i >= 0) used[i] = 1;
     }

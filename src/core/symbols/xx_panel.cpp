@@ -27,7 +27,7 @@ bool XXPanel::MarkVariableRows() {
   if (w_.Symbols.XXCombo.empty()) return false;
   bool marked = false;
   for (int r = 0; r < w_.Table1.Rows(); ++r) {
-    if (!w_.StringTable.Text(r, 0).empty() && w_.Table1.Text(r, kOpcodeColumn).size() == 7) {
+    if (!w_.StringTable.Text(r, 0).empty() && UsesVariable(w_.Table1.Text(r, kOpcodeColumn))) {
       w_.Table1.SetColors(r, kMnemonicColumn, kRed, kWhite);
       marked = true;
     }
@@ -41,7 +41,7 @@ void XXPanel::XXStatus(bool Status) {
     return;
   }
   SyncXXCombo();
-  const int state = w_.EntryState;
+  const EntryStates state = w_.EntryState;
   if (state == ReplaceVariableState) {
     w_.TipsLabel.text = "Searching for variables . . .";
     if (!MarkVariableRows()) {
@@ -171,7 +171,7 @@ void XXPanel::XXAcceptButton_Click() {
       w_.Focus.Set("XXText");
       return;
     }
-    AppendOperand(w_, row, "   ", name, "   XX");
+    AppendOperand(w_, row, "   ", name, OperandBytes8(UnassignedXXEqt));
     s.AddVariable(name, UnassignedXXEqt);
   } else {
     return;

@@ -67,23 +67,25 @@ std::string InstructionTooltip(int index) {
   return tip;
 }
 
-int PatternEntryState(OperandPattern pattern) {
+std::optional<EntryStates> PatternEntryState(OperandPattern pattern) {
+  // clang-format off
   switch (pattern) {
-    case P::None: return 0;
+    case P::None: return std::nullopt;
     case P::Byte:
-    case P::Port: return 2;
-    case P::Register: return 3;
+    case P::Port: return ByteState;
+    case P::Register: return RegisterState;
     case P::MemoryAddress:
-    case P::Label: return 4;
-    case P::PairOrSp: return 5;
-    case P::LxiPair: return 7;
-    case P::MovRegisters: return 9;
-    case P::PairOrPsw: return 11;
-    case P::Number: return 12;
-    case P::Pair: return 13;
-    case P::MviRegister: return 14;
+    case P::Label: return LabelState;
+    case P::PairOrSp: return PairState;
+    case P::LxiPair: return LxiPairState;
+    case P::MovRegisters: return MovDestState;
+    case P::PairOrPsw: return StackPairState;
+    case P::Number: return RstState;
+    case P::Pair: return LdaxPairState;
+    case P::MviRegister: return MviRegisterState;
   }
-  return 0;
+  // clang-format on
+  return std::nullopt;
 }
 
 }  // namespace parvix

@@ -4,8 +4,11 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
+
+#include "editor/entry_states.h"
 
 namespace parvix {
 
@@ -41,8 +44,9 @@ std::string_view PatternText(OperandPattern pattern);
 // The key's tooltip: the mnemonic, then a blank and the pattern text if any.
 std::string InstructionTooltip(int index);
 
-// The entry state a key of this pattern enters (0: the line completes at once).
-int PatternEntryState(OperandPattern pattern);
+// The entry state a key of this pattern enters; none when the line
+// completes at once.
+std::optional<EntryStates> PatternEntryState(OperandPattern pattern);
 
 // Register keys by 8085 register code: B C D E H L M A SP PSW.
 constexpr std::array<std::string_view, 10> kRegisterCaptions = {"B", "C", "D", "E", "H",

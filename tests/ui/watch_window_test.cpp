@@ -208,7 +208,7 @@ class WatchWindowTest : public QObject {
     click("AcceptButton");
     click("ExecuteButton");
     model->Form_Load();  // a fresh set-up resets every table
-    window->refresh();
+    window->Render();
     QCOMPARE(reg(kRowPC), QString("0000"));
   }
 

@@ -317,17 +317,9 @@ void MainWindow::AddPanel(QWidget* panel) {
 
 // ---- Events and rendering -------------------------------------------------------------
 
-void MainWindow::Run(const std::function<void()>& procedure) {
-  if (inCore_) return;
-  inCore_ = true;
-  procedure();
-  inCore_ = false;
-  Render();
-}
-
 void MainWindow::closeEvent(QCloseEvent* event) {
   // While a core procedure waits in a modal box the window stays open.
-  if (inCore_) {
+  if (gate_.busy()) {
     event->ignore();
     return;
   }

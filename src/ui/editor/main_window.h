@@ -10,6 +10,7 @@
 
 #include "editor/programming_panel.h"
 #include "ui/base/binding.h"
+#include "ui/base/event_gate.h"
 
 class QAction;
 class QHBoxLayout;
@@ -26,9 +27,8 @@ class MainWindow : public QMainWindow {
  public:
   explicit MainWindow(ProgrammingPanel& model, QWidget* parent = nullptr);
 
-  // Runs a core procedure for a user event, then renders. Events that arrive
-  // while the core is still busy in a modal box are dropped.
-  void Run(const std::function<void()>& procedure);
+  // Runs a core procedure for a user event, then renders (see EventGate).
+  void Run(const std::function<void()>& procedure) { gate_.Run(procedure); }
   // Copies the model's state onto the widgets.
   void Render();
 
@@ -64,7 +64,7 @@ class MainWindow : public QMainWindow {
   QString defaultButton_;
   unsigned focusSerial_ = 0;
   int shownCursorRow_ = -1;
-  bool inCore_ = false;
+  EventGate gate_{[this] { Render(); }};
 };
 
 }  // namespace parvix::ui

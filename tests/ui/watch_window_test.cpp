@@ -13,6 +13,7 @@
 #include <memory>
 #include <utility>
 
+#include "support/binding_guard.h"
 #include "support/cell_fit.h"
 #include "support/fake_host.h"
 #include "ui/simulator/watch_table_model.h"

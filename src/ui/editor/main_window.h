@@ -34,12 +34,10 @@ class MainWindow : public QMainWindow {
 
   ProgrammingPanel& model() { return model_; }
   QTableView* table() const { return table_; }
-  QAction* action(const QString& name) const { return actions_.value(name); }
+  // The action of a menu item (or of a submenu) by the item's name.
+  QAction* action(const QString& name) const;
   // Adds a tool panel to the panel area (later panels register themselves).
   void AddPanel(QWidget* panel);
-
-  // The procedure behind each menu item, by item name.
-  QHash<QString, std::function<void()>> menuCommands;
 
   // Table1 column widths in pixels for the screen's dots per inch.
   static int TwipsToPixels(int twips, int dpi) { return (twips * dpi + 720) / 1440; }
@@ -50,7 +48,7 @@ class MainWindow : public QMainWindow {
  private:
   void BuildMenus();
   void BuildCentral();
-  void WireCommands();
+  void WireTableAndKeys();
   void PressDefaultButton();
   void RenderMenus();
   void RenderChosenRows();

@@ -110,7 +110,7 @@ void BM_OpenDialogOnScreen(benchmark::State& state) {
   for (auto _ : state) {
     OpenOnScreen(shell);
     state.PauseTiming();
-    shell.disassemblyDialog.run([&] { shell.session.Main.Disassembly.CancelButton_Click(); });
+    shell.disassemblyDialog.Run([&] { shell.session.Main.Disassembly.CancelButton_Click(); });
     QApplication::processEvents();
     state.ResumeTiming();
   }
@@ -125,7 +125,7 @@ void BM_MarkEveryRowOnScreen(benchmark::State& state) {
   DataDialog& d = shell.session.Main.Disassembly;
   int option = 0;
   for (auto _ : state) {
-    shell.disassemblyDialog.run([&] {
+    shell.disassemblyDialog.Run([&] {
       d.DataType_Click(option);
       d.DataTable_MouseDown(1);
       d.DataTable_MouseUp(d.DataTable.Rows() - 1);
@@ -133,7 +133,7 @@ void BM_MarkEveryRowOnScreen(benchmark::State& state) {
     shell.disassemblyDialog.repaint();
     option = 1 - option;
   }
-  shell.disassemblyDialog.run([&] { d.CancelButton_Click(); });
+  shell.disassemblyDialog.Run([&] { d.CancelButton_Click(); });
   QApplication::processEvents();
 }
 BENCHMARK(BM_MarkEveryRowOnScreen)->Unit(benchmark::kMillisecond);

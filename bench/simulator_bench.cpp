@@ -106,13 +106,13 @@ void BM_ExecuteClick(benchmark::State& state) {
   window.resize(1000, 640);
   window.show();
   QApplication::processEvents();
-  window.run([&] {
+  window.Run([&] {
     for (int key : {8, 0, 0, 0}) watch.NUM_Click(key);
     watch.AcceptButton_Click();
   });
   const bool paint = state.range(0) != 0;
   for (auto _ : state) {
-    window.run([&] { watch.ExecuteButton_Click(); });
+    window.Run([&] { watch.ExecuteButton_Click(); });
     if (paint) window.repaint();
   }
 }

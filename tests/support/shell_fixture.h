@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 
+#include "support/binding_guard.h"  // a name without its widget fails the test
 #include "support/modal_helpers.h"
 #include "ui/editor/shell.h"
 

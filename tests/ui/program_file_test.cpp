@@ -25,19 +25,6 @@ class ProgramFileUiTest : public QObject, public ShellFixture {
   Q_OBJECT
 
  private:
-  // Runs `act` on the next message box, once it is the modal window.
-  static void OnNextBox(std::function<void(QMessageBox*)> act) {
-    auto* poll = new QTimer(qApp);
-    poll->setInterval(20);
-    QObject::connect(poll, &QTimer::timeout, [poll, act] {
-      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-        poll->stop();
-        poll->deleteLater();
-        act(box);
-      }
-    });
-    poll->start();
-  }
   static void PressBox(QMessageBox::StandardButton button) {
     OnNextModal([button](QWidget* modal) {
       auto* box = qobject_cast<QMessageBox*>(modal);
@@ -106,7 +93,7 @@ class ProgramFileUiTest : public QObject, public ShellFixture {
       QVERIFY(dialog != nullptr);
       startFolder = dialog->directory().absolutePath();
       if (auto* edit = dialog->findChild<QLineEdit*>("fileNameEdit")) edit->setText("menu");
-      OnNextBox([&, dialog](QMessageBox* overwrite) {
+      OnNextModal<QMessageBox>([&, dialog](QMessageBox* overwrite) {
         question = overwrite->text();
         overwrite->button(QMessageBox::No)->click();
         QTimer::singleShot(50, dialog, [dialog] { dialog->reject(); });

@@ -13,6 +13,7 @@
 #include <memory>
 #include <utility>
 
+#include "support/binding_guard.h"
 #include "support/cell_fit.h"
 #include "support/fake_host.h"
 #include "ui/simulator/watch_table_model.h"
@@ -208,7 +209,7 @@ class WatchWindowTest : public QObject {
     click("AcceptButton");
     click("ExecuteButton");
     model->Form_Load();  // a fresh set-up resets every table
-    window->refresh();
+    window->Render();
     QCOMPARE(reg(kRowPC), QString("0000"));
   }
 

@@ -307,12 +307,12 @@ class ScreenTourTest : public QObject, public ShellFixture {
     snap(dis, "tour-20-disassembly");
     // The instructions marked as mnemonics, the message as data bytes.
     QTest::mouseClick(dis->findChild<QRadioButton*>("DataType(1)"), Qt::LeftButton);
-    dis->run([dis] {
+    dis->Run([dis] {
       dis->model().DataTable_MouseDown(1);
       dis->model().DataTable_MouseUp(34);
     });
     QTest::mouseClick(dis->findChild<QRadioButton*>("DataType(0)"), Qt::LeftButton);
-    dis->run([dis] {
+    dis->Run([dis] {
       dis->model().DataTable_MouseDown(35);
       dis->model().DataTable_MouseUp(40);
     });

@@ -1,130 +1,95 @@
-// The main window's menu bar as data: every item's caption, shortcut,
-// enabled and checked state, under the item names of the system.
+// The main window's menu bar as data. `MainMenu` holds each item's state
+// (caption, enabled, checked) under the item names of the system, for the
+// procedures that change it. `MainMenuRows()` describes every item once, in
+// the order the items stand: the submenu it stands in, its name, caption,
+// shortcut and check mark, where its state lives and the procedure choosing
+// it runs, with the separators between. The ui builds the whole menu bar
+// from the rows and renders each item's state through them.
 #pragma once
 
 #include <array>
-#include <string>
+#include <span>
+#include <string_view>
 
 #include "base/controls.h"
-#include "editor/entry_states.h"
 
 namespace parvix {
 
-struct MenuEntry : MenuItem {
-  std::string shortcut;  // key sequence in portable text ("Ctrl+N"), empty for none
-  MenuEntry(std::string caption_, std::string shortcut_ = {}) : shortcut(std::move(shortcut_)) {
-    caption = std::move(caption_);
-  }
-};
+class ProgrammingPanel;
+
+// The state of one menu item.
+using MenuEntry = MenuItem;
 
 struct MainMenu {
   // File
-  MenuEntry FileMenu{"&File"};
-  MenuEntry NewFileMenu{"&New"};
-  MenuEntry NewFile{"&File", "Ctrl+N"};
-  MenuEntry NewOrigin{"&Origin"};
-  MenuEntry OpenFile{"&Open...", "Ctrl+O"};
-  MenuEntry SaveFile{"&Save", "Ctrl+S"};
-  MenuEntry SaveAsFile{"Save &As..."};
-  MenuEntry AssembleFile{"Assem&ble", "Ctrl+A"};
-  MenuEntry DisassembleFile{"&Disassemble", "Ctrl+D"};
-  MenuEntry DownloadFile{"Do&wnload"};
-  MenuEntry UploadFile{"&Upload"};
-  MenuEntry PrintOptions{"Print Op&tions"};
-  MenuEntry PagePrint{"&Pages"};
-  std::array<MenuEntry, 3> PageOption{MenuEntry{"&All Pages"}, MenuEntry{"&Odd Pages only"},
-                                      MenuEntry{"&Even Pages only"}};
-  MenuEntry ViewPrintInfo{"&View Print Information"};
-  MenuEntry PrintComments{"&Insert Comments"};
-  MenuEntry PrintFile{"&Print", "Ctrl+P"};
-  MenuEntry QuitFile{"&Quit", "Ctrl+Q"};
+  MenuEntry FileMenu;
+  MenuEntry NewFileMenu;
+  MenuEntry NewFile;
+  MenuEntry NewOrigin;
+  MenuEntry OpenFile;
+  MenuEntry SaveFile;
+  MenuEntry SaveAsFile;
+  MenuEntry AssembleFile;
+  MenuEntry DisassembleFile;
+  MenuEntry DownloadFile;
+  MenuEntry UploadFile;
+  MenuEntry PrintOptions;
+  MenuEntry PagePrint;
+  std::array<MenuEntry, 3> PageOption;
+  MenuEntry ViewPrintInfo;
+  MenuEntry PrintComments;
+  MenuEntry PrintFile;
+  MenuEntry QuitFile;
   // Edit
-  MenuEntry EditMenu{"&Edit"};
-  MenuEntry CutEdit{"Cu&t", "Ctrl+X"};
-  MenuEntry CopyEdit{"&Copy", "Ctrl+C"};
-  MenuEntry PasteEdit{"&Paste", "Ctrl+V"};
-  MenuEntry DeleteEdit{"&Delete", "Del"};
-  MenuEntry FindEdit{"&Find"};
-  MenuEntry FindLabel{"&Label"};
-  MenuEntry FindVariable{"&Variable"};
-  MenuEntry ReplaceEdit{"&Replace"};
-  MenuEntry ReplaceLabel{"&Labels"};
-  MenuEntry ReplaceVariable{"&Variables"};
-  MenuEntry PlaceLabelTool{"&Place Labels", "Shift+Ins"};
+  MenuEntry EditMenu;
+  MenuEntry CutEdit;
+  MenuEntry CopyEdit;
+  MenuEntry PasteEdit;
+  MenuEntry DeleteEdit;
+  MenuEntry FindEdit;
+  MenuEntry FindLabel;
+  MenuEntry FindVariable;
+  MenuEntry ReplaceEdit;
+  MenuEntry ReplaceLabel;
+  MenuEntry ReplaceVariable;
+  MenuEntry PlaceLabelTool;
   // Tools
-  MenuEntry ToolsMenu{"&Tools"};
-  MenuEntry DeleteLabels{"&Delete Labels"};
-  MenuEntry DeleteUnusedLabels{"Trash &Unused Strings"};
-  MenuEntry CommentsTool{"&Enter/Edit Comments", "F4"};
-  MenuEntry AssignAddress{"&Assign Addresses", "F5"};
-  MenuEntry EqtOption{"Assign &Equivalents", "F6"};
-  MenuEntry EntryMode{kDataModeCaption, "Ctrl+M"};
+  MenuEntry ToolsMenu;
+  MenuEntry DeleteLabels;
+  MenuEntry DeleteUnusedLabels;
+  MenuEntry CommentsTool;
+  MenuEntry AssignAddress;
+  MenuEntry EqtOption;
+  MenuEntry EntryMode;
   // View
-  MenuEntry ViewMenu{"&View"};
-  MenuEntry SimulationView{"&Simulation Panel", "Ctrl+F5"};
+  MenuEntry ViewMenu;
+  MenuEntry SimulationView;
   // Options
-  MenuEntry OptionsMenu{"&Options"};
-  MenuEntry WriteMode{"&Write Mode", "Ctrl+W"};
-  MenuEntry SelectPort{"&Comm Port"};
-  std::array<MenuEntry, 4> PortOption{MenuEntry{"Comm&1", "Ctrl+F1"}, MenuEntry{"Comm&2", "Ctrl+F2"},
-                                      MenuEntry{"Comm&3", "Ctrl+F3"}, MenuEntry{"Comm&4", "Ctrl+F4"}};
-  MenuEntry TipsOption{"Show/Hide &Tips", "Ctrl+T"};
+  MenuEntry OptionsMenu;
+  MenuEntry WriteMode;
+  MenuEntry SelectPort;
+  std::array<MenuEntry, 4> PortOption;
+  MenuEntry TipsOption;
 
-  MainMenu() {
-    PageOption[0].checked = true;
-    PortOption[0].checked = true;
-  }
-
-  // Calls f(name, entry) for every item; array items are named "PageOption(1)".
-  template <class F>
-  void Visit(F&& f) {
-    f("FileMenu", FileMenu);
-    f("NewFileMenu", NewFileMenu);
-    f("NewFile", NewFile);
-    f("NewOrigin", NewOrigin);
-    f("OpenFile", OpenFile);
-    f("SaveFile", SaveFile);
-    f("SaveAsFile", SaveAsFile);
-    f("AssembleFile", AssembleFile);
-    f("DisassembleFile", DisassembleFile);
-    f("DownloadFile", DownloadFile);
-    f("UploadFile", UploadFile);
-    f("PrintOptions", PrintOptions);
-    f("PagePrint", PagePrint);
-    for (size_t i = 0; i < PageOption.size(); ++i)
-      f("PageOption(" + std::to_string(i) + ")", PageOption[i]);
-    f("ViewPrintInfo", ViewPrintInfo);
-    f("PrintComments", PrintComments);
-    f("PrintFile", PrintFile);
-    f("QuitFile", QuitFile);
-    f("EditMenu", EditMenu);
-    f("CutEdit", CutEdit);
-    f("CopyEdit", CopyEdit);
-    f("PasteEdit", PasteEdit);
-    f("DeleteEdit", DeleteEdit);
-    f("FindEdit", FindEdit);
-    f("FindLabel", FindLabel);
-    f("FindVariable", FindVariable);
-    f("ReplaceEdit", ReplaceEdit);
-    f("ReplaceLabel", ReplaceLabel);
-    f("ReplaceVariable", ReplaceVariable);
-    f("PlaceLabelTool", PlaceLabelTool);
-    f("ToolsMenu", ToolsMenu);
-    f("DeleteLabels", DeleteLabels);
-    f("DeleteUnusedLabels", DeleteUnusedLabels);
-    f("CommentsTool", CommentsTool);
-    f("AssignAddress", AssignAddress);
-    f("EqtOption", EqtOption);
-    f("EntryMode", EntryMode);
-    f("ViewMenu", ViewMenu);
-    f("SimulationView", SimulationView);
-    f("OptionsMenu", OptionsMenu);
-    f("WriteMode", WriteMode);
-    f("SelectPort", SelectPort);
-    for (size_t i = 0; i < PortOption.size(); ++i)
-      f("PortOption(" + std::to_string(i) + ")", PortOption[i]);
-    f("TipsOption", TipsOption);
-  }
+  // Every item with the caption of its row; All Pages and Comm1 checked.
+  MainMenu();
 };
+
+// One row of the menu bar.
+struct MenuRow {
+  enum Kind { Submenu, Command, Separator };
+  Kind kind;
+  std::string_view parent;    // the submenu it stands in; empty: the menu bar itself
+  std::string_view name;      // the item's name ("PortOption(2)" in an array); empty for a separator
+  std::string_view caption;   // the caption at start-up, with its & access key
+  std::string_view shortcut;  // key sequence in portable text ("Ctrl+N"), empty for none
+  bool checkable;             // shows a check mark
+  MenuEntry& (*state)(MainMenu&);        // the item's state; nullptr for a separator
+  void (*procedure)(ProgrammingPanel&);  // what choosing a command runs; nullptr otherwise
+};
+
+// The rows of the menu bar in the order its items stand, each row after the
+// submenu it stands in.
+std::span<const MenuRow> MainMenuRows();
 
 }  // namespace parvix

@@ -17,6 +17,14 @@ class OpenForm {
   Control CancelButton;
   bool loaded = false;
 
+  // Calls f(name, control) for every control the window shows from the
+  // model: the version label. The first label (the product's name) and the
+  // button, which has no action, are the window's own look.
+  template <class F>
+  void VisitControls(F&& f) {
+    f(IndexedName("VersionLabel", 1), VersionLabel[1]);
+  }
+
   void Form_Load();
   void OpenTimer_Timer();
 

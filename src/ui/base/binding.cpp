@@ -9,6 +9,7 @@
 #include <QPalette>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <utility>
 
 namespace parvix::ui {
 
@@ -135,11 +136,35 @@ void ApplyList(QWidget* widget, const ListControl& control) {
   ApplyColors(widget, control);
 }
 
+namespace {
+
+void DefaultBindingFault(const QString& message) {
+#ifndef NDEBUG
+  qFatal("%s", qPrintable(message));
+#else
+  qWarning("%s", qPrintable(message));
+#endif
+}
+
+BindingFaultHandler bindingFaultHandler = DefaultBindingFault;
+
+}  // namespace
+
+BindingFaultHandler SetBindingFaultHandler(BindingFaultHandler handler) {
+  return std::exchange(bindingFaultHandler, handler != nullptr ? handler : DefaultBindingFault);
+}
+
+void ReportBindingFault(const QString& message) { bindingFaultHandler(message); }
+
 QWidget* ControlBinder::Find(std::string_view name) {
+  if (name.empty()) return nullptr;
   const QString key = Q(name);
   auto it = cache_.constFind(key);
   if (it != cache_.constEnd()) return it.value();
   QWidget* found = root_->objectName() == key ? root_ : root_->findChild<QWidget*>(key);
+  if (found == nullptr) {
+    ReportBindingFault(QString("no widget %1 in %2").arg(key, root_->objectName()));
+  }
   cache_.insert(key, found);
   return found;
 }

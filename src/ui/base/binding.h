@@ -45,12 +45,25 @@ void SetPlainWindowTitle(QWidget* window, const QString& title);
 void ApplyControl(QWidget* widget, const Control& control);
 void ApplyList(QWidget* widget, const ListControl& control);
 
+// A name that nothing answers to: a control, focus or default-button name
+// that no widget of the window carries, or a menu item the menu bar lacks.
+// That is a slip in the code, never the user's doing, so it is loud: by
+// default a debug build stops with the name (qFatal) and a release build
+// warns and goes on without the binding; the widget tests install a handler
+// that fails the running test.
+using BindingFaultHandler = void (*)(const QString& message);
+// Installs `handler` (nullptr restores the default) and returns the previous one.
+BindingFaultHandler SetBindingFaultHandler(BindingFaultHandler handler);
+void ReportBindingFault(const QString& message);
+
 // Finds widgets by object name below a root and applies controls to them.
 class ControlBinder {
  public:
   explicit ControlBinder(QWidget* root) : root_(root) {}
   // Forgets the name cache (after widgets were added).
   void Invalidate() { cache_.clear(); }
+  // The widget named `name`; an empty name stands for none. A name that no
+  // widget carries is a binding fault (reported once until Invalidate).
   QWidget* Find(std::string_view name);
 
   void operator()(std::string_view name, const Control& control) {

@@ -36,142 +36,53 @@ MainWindow::MainWindow(ProgrammingPanel& model, QWidget* parent)
   setObjectName("ProgrammingPanel");
   BuildMenus();
   BuildCentral();
-  WireCommands();
+  WireTableAndKeys();
   resize(1200, 760);
 }
 
 // ---- Menus ------------------------------------------------------------------------------
 
 void MainWindow::BuildMenus() {
-  MainMenu& menu = model_.Menu;
-  auto add = [this](QMenu* parent, const char* name, MenuEntry& entry) {
-    auto* action = new QAction(Q(entry.caption), this);
-    action->setObjectName(name);
-    if (!entry.shortcut.empty()) action->setShortcut(QKeySequence(Q(entry.shortcut)));
-    actions_.insert(name, action);
-    parent->addAction(action);
-    const QString key = name;
-    connect(action, &QAction::triggered, this, [this, key] {
-      if (auto command = menuCommands.value(key)) Run(command);
-    });
-    return action;
-  };
-  auto sub = [this](QMenu* parent, const char* name, MenuEntry& entry) {
-    QMenu* child = parent != nullptr ? parent->addMenu(Q(entry.caption))
-                                     : menuBar()->addMenu(Q(entry.caption));
-    child->setObjectName(name);
-    actions_.insert(name, child->menuAction());
-    return child;
-  };
-
-  QMenu* file = sub(nullptr, "FileMenu", menu.FileMenu);
-  QMenu* fileNew = sub(file, "NewFileMenu", menu.NewFileMenu);
-  add(fileNew, "NewFile", menu.NewFile);
-  add(fileNew, "NewOrigin", menu.NewOrigin);
-  add(file, "OpenFile", menu.OpenFile);
-  add(file, "SaveFile", menu.SaveFile);
-  add(file, "SaveAsFile", menu.SaveAsFile);
-  file->addSeparator();
-  add(file, "AssembleFile", menu.AssembleFile);
-  add(file, "DisassembleFile", menu.DisassembleFile);
-  add(file, "DownloadFile", menu.DownloadFile);
-  add(file, "UploadFile", menu.UploadFile);
-  file->addSeparator();
-  QMenu* printOptions = sub(file, "PrintOptions", menu.PrintOptions);
-  QMenu* pages = sub(printOptions, "PagePrint", menu.PagePrint);
-  for (int i = 0; i < 3; ++i) {
-    const std::string name = IndexedName("PageOption", i);
-    QAction* action = add(pages, name.c_str(), menu.PageOption[i]);
-    action->setCheckable(true);
+  // The rows name each item's submenu above it, so every parent is built first.
+  QHash<QString, QMenu*> menus;
+  for (const MenuRow& row : MainMenuRows()) {
+    const QString name = Q(row.name);
+    QMenu* parent = row.parent.empty() ? nullptr : menus.value(Q(row.parent));
+    switch (row.kind) {
+      case MenuRow::Separator:
+        parent->addSeparator();
+        break;
+      case MenuRow::Submenu: {
+        const QString caption = Q(row.caption);
+        QMenu* menu = parent != nullptr ? parent->addMenu(caption) : menuBar()->addMenu(caption);
+        menu->setObjectName(name);
+        menus.insert(name, menu);
+        actions_.insert(name, menu->menuAction());
+        break;
+      }
+      case MenuRow::Command: {
+        auto* action = new QAction(Q(row.caption), this);
+        action->setObjectName(name);
+        if (!row.shortcut.empty()) action->setShortcut(QKeySequence(Q(row.shortcut)));
+        action->setCheckable(row.checkable);
+        parent->addAction(action);
+        actions_.insert(name, action);
+        connect(action, &QAction::triggered, this, [this, procedure = row.procedure] {
+          Run([this, procedure] { procedure(model_); });
+        });
+        break;
+      }
+    }
   }
-  add(printOptions, "ViewPrintInfo", menu.ViewPrintInfo);
-  add(printOptions, "PrintComments", menu.PrintComments);
-  add(file, "PrintFile", menu.PrintFile);
-  file->addSeparator();
-  add(file, "QuitFile", menu.QuitFile);
-
-  QMenu* edit = sub(nullptr, "EditMenu", menu.EditMenu);
-  add(edit, "CutEdit", menu.CutEdit);
-  add(edit, "CopyEdit", menu.CopyEdit);
-  add(edit, "PasteEdit", menu.PasteEdit);
-  add(edit, "DeleteEdit", menu.DeleteEdit);
-  edit->addSeparator();
-  QMenu* find = sub(edit, "FindEdit", menu.FindEdit);
-  add(find, "FindLabel", menu.FindLabel);
-  add(find, "FindVariable", menu.FindVariable);
-  QMenu* replace = sub(edit, "ReplaceEdit", menu.ReplaceEdit);
-  add(replace, "ReplaceLabel", menu.ReplaceLabel);
-  add(replace, "ReplaceVariable", menu.ReplaceVariable);
-  edit->addSeparator();
-  add(edit, "PlaceLabelTool", menu.PlaceLabelTool);
-
-  QMenu* tools = sub(nullptr, "ToolsMenu", menu.ToolsMenu);
-  add(tools, "DeleteLabels", menu.DeleteLabels);
-  add(tools, "DeleteUnusedLabels", menu.DeleteUnusedLabels);
-  tools->addSeparator();
-  add(tools, "CommentsTool", menu.CommentsTool);
-  add(tools, "AssignAddress", menu.AssignAddress);
-  add(tools, "EqtOption", menu.EqtOption);
-  tools->addSeparator();
-  add(tools, "EntryMode", menu.EntryMode);
-
-  QMenu* view = sub(nullptr, "ViewMenu", menu.ViewMenu);
-  add(view, "SimulationView", menu.SimulationView);
-
-  QMenu* options = sub(nullptr, "OptionsMenu", menu.OptionsMenu);
-  add(options, "WriteMode", menu.WriteMode);
-  QMenu* port = sub(options, "SelectPort", menu.SelectPort);
-  for (int i = 0; i < 4; ++i) {
-    const std::string name = IndexedName("PortOption", i);
-    QAction* action = add(port, name.c_str(), menu.PortOption[i]);
-    action->setCheckable(true);
-  }
-  add(options, "TipsOption", menu.TipsOption);
 }
 
-void MainWindow::WireCommands() {
-  ProgrammingPanel& m = model_;
-  menuCommands.insert("NewFile", [&m] { m.NewFile_Click(); });
-  menuCommands.insert("NewOrigin", [&m] { m.NewOrigin_Click(); });
-  menuCommands.insert("OpenFile", [&m] { m.OpenFile_Click(); });
-  menuCommands.insert("SaveFile", [&m] { m.SaveFile_Click(); });
-  menuCommands.insert("SaveAsFile", [&m] { m.SaveAsFile_Click(); });
-  menuCommands.insert("QuitFile", [&m] { m.QuitFile_Click(); });
-  menuCommands.insert("EntryMode", [&m] { m.EntryMode_Click(); });
-  menuCommands.insert("AssignAddress", [&m] { m.AssignAddress_Click(); });
-  menuCommands.insert("SimulationView", [&m] { m.SimulationView_Click(); });
-  menuCommands.insert("WriteMode", [&m] { m.WriteMode_Click(); });
-  menuCommands.insert("TipsOption", [&m] { m.TipsOption_Click(); });
-  // Hex tools and the trainer link.
-  menuCommands.insert("AssembleFile", [&m] { m.Hex.AssembleFile_Click(); });
-  menuCommands.insert("DisassembleFile", [&m] { m.Hex.DisassembleFile_Click(); });
-  menuCommands.insert("DownloadFile", [&m] { m.Hex.DownloadFile_Click(); });
-  menuCommands.insert("UploadFile", [&m] { m.Link.UploadFile_Click(); });
-  for (int i = 0; i < 4; ++i) {
-    menuCommands.insert(Q(IndexedName("PortOption", i)), [&m, i] { m.Link.PortOption_Click(i); });
-  }
-  // Printing.
-  menuCommands.insert("PrintFile", [&m] { m.Print.PrintFile_Click(); });
-  menuCommands.insert("ViewPrintInfo", [&m] { m.Print.ViewPrintInfo_Click(); });
-  menuCommands.insert("PrintComments", [&m] { m.PrintComment.PrintComments_Click(); });
-  for (int i = 0; i < 3; ++i) {
-    menuCommands.insert(Q(IndexedName("PageOption", i)), [&m, i] { m.Print.PageOption_Click(i); });
-  }
-  // Editing and the tools.
-  menuCommands.insert("CutEdit", [&m] { m.Clipboard.CutEdit_Click(); });
-  menuCommands.insert("CopyEdit", [&m] { m.Clipboard.CopyEdit_Click(); });
-  menuCommands.insert("PasteEdit", [&m] { m.Clipboard.PasteEdit_Click(); });
-  menuCommands.insert("DeleteEdit", [&m] { m.Clipboard.DeleteEdit_Click(); });
-  menuCommands.insert("FindLabel", [&m] { m.Find.FindLabel_Click(); });
-  menuCommands.insert("FindVariable", [&m] { m.Find.FindVariable_Click(); });
-  menuCommands.insert("ReplaceLabel", [&m] { m.Replace.ReplaceLabel_Click(); });
-  menuCommands.insert("ReplaceVariable", [&m] { m.Replace.ReplaceVariable_Click(); });
-  menuCommands.insert("PlaceLabelTool", [&m] { m.Place.PlaceLabelTool_Click(); });
-  menuCommands.insert("DeleteLabels", [&m] { m.DeleteLabels_Click(); });
-  menuCommands.insert("DeleteUnusedLabels", [&m] { m.DeleteUnusedLabels_Click(); });
-  menuCommands.insert("CommentsTool", [&m] { m.Comments.CommentsTool_Click(); });
-  menuCommands.insert("EqtOption", [&m] { m.Equivalents.EqtOption_Click(); });
+QAction* MainWindow::action(const QString& name) const {
+  QAction* found = actions_.value(name);
+  if (found == nullptr) ReportBindingFault(QString("no menu item %1 in the main window").arg(name));
+  return found;
+}
 
+void MainWindow::WireTableAndKeys() {
   // A click on a cell of the program table.
   connect(table_, &QTableView::clicked, this, [this](const QModelIndex& index) {
     Run([this, index] { model_.Table1_Click(index.row(), index.column()); });
@@ -317,17 +228,9 @@ void MainWindow::AddPanel(QWidget* panel) {
 
 // ---- Events and rendering -------------------------------------------------------------
 
-void MainWindow::Run(const std::function<void()>& procedure) {
-  if (inCore_) return;
-  inCore_ = true;
-  procedure();
-  inCore_ = false;
-  Render();
-}
-
 void MainWindow::closeEvent(QCloseEvent* event) {
   // While a core procedure waits in a modal box the window stays open.
-  if (inCore_) {
+  if (gate_.busy()) {
     event->ignore();
     return;
   }
@@ -342,16 +245,17 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MainWindow::RenderMenus() {
-  model_.Menu.Visit([this](const std::string& name, const MenuEntry& entry) {
-    QAction* action = actions_.value(Q(name));
-    if (action == nullptr) return;
+  for (const MenuRow& row : MainMenuRows()) {
+    if (row.state == nullptr) continue;
+    const MenuEntry& entry = row.state(model_.Menu);
+    QAction* action = actions_.value(Q(row.name));
     if (action->isEnabled() != entry.enabled) action->setEnabled(entry.enabled);
     const QString caption = Q(entry.caption);
     if (action->text() != caption) action->setText(caption);
     if (action->isCheckable() && action->isChecked() != entry.checked) {
       action->setChecked(entry.checked);
     }
-  });
+  }
 }
 
 void MainWindow::Render() {

@@ -10,6 +10,7 @@
 
 #include "editor/programming_panel.h"
 #include "ui/base/binding.h"
+#include "ui/base/event_gate.h"
 
 class QAction;
 class QHBoxLayout;
@@ -26,20 +27,17 @@ class MainWindow : public QMainWindow {
  public:
   explicit MainWindow(ProgrammingPanel& model, QWidget* parent = nullptr);
 
-  // Runs a core procedure for a user event, then renders. Events that arrive
-  // while the core is still busy in a modal box are dropped.
-  void Run(const std::function<void()>& procedure);
+  // Runs a core procedure for a user event, then renders (see EventGate).
+  void Run(const std::function<void()>& procedure) { gate_.Run(procedure); }
   // Copies the model's state onto the widgets.
   void Render();
 
   ProgrammingPanel& model() { return model_; }
   QTableView* table() const { return table_; }
-  QAction* action(const QString& name) const { return actions_.value(name); }
+  // The action of a menu item (or of a submenu) by the item's name.
+  QAction* action(const QString& name) const;
   // Adds a tool panel to the panel area (later panels register themselves).
   void AddPanel(QWidget* panel);
-
-  // The procedure behind each menu item, by item name.
-  QHash<QString, std::function<void()>> menuCommands;
 
   // Table1 column widths in pixels for the screen's dots per inch.
   static int TwipsToPixels(int twips, int dpi) { return (twips * dpi + 720) / 1440; }
@@ -50,7 +48,7 @@ class MainWindow : public QMainWindow {
  private:
   void BuildMenus();
   void BuildCentral();
-  void WireCommands();
+  void WireTableAndKeys();
   void PressDefaultButton();
   void RenderMenus();
   void RenderChosenRows();
@@ -64,7 +62,7 @@ class MainWindow : public QMainWindow {
   QString defaultButton_;
   unsigned focusSerial_ = 0;
   int shownCursorRow_ = -1;
-  bool inCore_ = false;
+  EventGate gate_{[this] { Render(); }};
 };
 
 }  // namespace parvix::ui

@@ -30,9 +30,9 @@ void Shell::Start() {
 void Shell::RenderAll() {
   startupWindow.Render();
   mainWindow.Render();
-  watchWindow.refresh();
-  disassemblyDialog.refresh();
-  equivalentsWindow.refresh();
+  watchWindow.Render();
+  disassemblyDialog.Render();
+  equivalentsWindow.Render();
 }
 
 }  // namespace parvix::ui

@@ -28,9 +28,6 @@ StartupWindow::StartupWindow(OpenForm& model, QWidget* parent)
   setStyleSheet("QWidget#OpenForm { background: #f4f6fa; border: 1px solid #7a8599; }");
 }
 
-void StartupWindow::Render() {
-  // The first version label holds the product name, which the model leaves alone.
-  binder_("VersionLabel(1)", model_.VersionLabel[1]);
-}
+void StartupWindow::Render() { model_.VisitControls(binder_); }
 
 }  // namespace parvix::ui

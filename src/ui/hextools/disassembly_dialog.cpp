@@ -118,7 +118,7 @@ DisassemblyDialog::DisassemblyDialog(DataDialog& model, QWidget* parent)
           [this](const QModelIndex& current) {
             if (dragging_ || keyExtends_ || !current.isValid()) return;
             const int row = current.row() + 1;
-            run([this, row] { model_.DataTable_RowColChange(row); });
+            Run([this, row] { model_.DataTable_RowColChange(row); });
           });
   dragScroll_ = new QTimer(this);
   dragScroll_->setObjectName("DragScrollTimer");
@@ -128,7 +128,7 @@ DisassemblyDialog::DisassemblyDialog(DataDialog& model, QWidget* parent)
   auto* layout = new QHBoxLayout(this);
   layout->addWidget(table_, 1);
   layout->addWidget(buildControls(), 0);
-  refresh();
+  Render();
 }
 
 QWidget* DisassemblyDialog::buildControls() {
@@ -159,7 +159,7 @@ QWidget* DisassemblyDialog::buildControls() {
     option->setObjectName(Q(IndexedName("DataType", i)));
     optionLayout->addWidget(option);
     connect(option, &QRadioButton::clicked, this,
-            [this, i] { run([this, i] { model_.DataType_Click(i); }); });
+            [this, i] { Run([this, i] { model_.DataType_Click(i); }); });
   }
   layout->addWidget(options);
   layout->addStretch();
@@ -170,27 +170,15 @@ QWidget* DisassemblyDialog::buildControls() {
   auto* cancel = new QPushButton;
   cancel->setObjectName("CancelButton");
   cancel->setAutoDefault(false);
-  connect(done, &QPushButton::clicked, this, [this] { run([this] { model_.DoneButton_Click(); }); });
+  connect(done, &QPushButton::clicked, this, [this] { Run([this] { model_.DoneButton_Click(); }); });
   connect(cancel, &QPushButton::clicked, this,
-          [this] { run([this] { model_.CancelButton_Click(); }); });
+          [this] { Run([this] { model_.CancelButton_Click(); }); });
   layout->addWidget(done);
   layout->addWidget(cancel);
   return box;
 }
 
-void DisassemblyDialog::run(const std::function<void()>& procedure) {
-  if (inCore_) return;
-  inCore_ = true;
-  procedure();
-  inCore_ = false;
-  if (afterEvent) {
-    afterEvent();
-  } else {
-    refresh();
-  }
-}
-
-void DisassemblyDialog::refresh() {
+void DisassemblyDialog::Render() {
   const DataTableChanges changes = model_.takeChanges();
   if (changes.reset) {
     tableModel_->resetAll();
@@ -203,7 +191,7 @@ void DisassemblyDialog::refresh() {
 }
 
 void DisassemblyDialog::reject() {
-  run([this] { model_.CancelButton_Click(); });
+  Run([this] { model_.CancelButton_Click(); });
 }
 
 void DisassemblyDialog::closeEvent(QCloseEvent* event) {
@@ -212,7 +200,7 @@ void DisassemblyDialog::closeEvent(QCloseEvent* event) {
 }
 
 void DisassemblyDialog::showEvent(QShowEvent* event) {
-  refresh();
+  Render();
   if (!event->spontaneous()) fitToScreen();
   QDialog::showEvent(event);
 }
@@ -292,7 +280,7 @@ bool DisassemblyDialog::eventFilter(QObject* watched, QEvent* event) {
       // with Ctrl too (it keeps one run of rows).
       const bool extend = mouse->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier);
       const int row = index.row() + 1;
-      run([this, row, extend] { model_.DataTable_MouseDown(row, extend); });
+      Run([this, row, extend] { model_.DataTable_MouseDown(row, extend); });
       dragging_ = true;
       dragAt_ = mouse->position().toPoint();
       // The drag scrolls by its own steps, not by the view's slow ones.
@@ -318,7 +306,7 @@ bool DisassemblyDialog::eventFilter(QObject* watched, QEvent* event) {
       if (!index.isValid()) index = table_->currentIndex();
       if (index.isValid()) {
         const int row = index.row() + 1;
-        run([this, row] { model_.DataTable_MouseUp(row); });
+        Run([this, row] { model_.DataTable_MouseUp(row); });
         showMarkedRows(row);
       }
       break;

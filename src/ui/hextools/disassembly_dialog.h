@@ -18,6 +18,7 @@
 
 #include "hextools/disassembly_dialog.h"
 #include "ui/base/binding.h"
+#include "ui/base/event_gate.h"
 
 class QTableView;
 class QTimer;
@@ -52,11 +53,11 @@ class DisassemblyDialog : public QDialog {
   explicit DisassemblyDialog(DataDialog& model, QWidget* parent = nullptr);
 
   // Runs a model procedure for a user event, then renders (through
-  // `afterEvent` when set, so the main window's tips line follows too).
-  // Events that arrive while a procedure is still running are dropped.
-  void run(const std::function<void()>& procedure);
+  // `afterEvent` when set, so the main window's tips line follows too; see
+  // EventGate).
+  void Run(const std::function<void()>& procedure) { gate_.Run(procedure); }
   // Copies the model's state onto the widgets: changed rows, controls, caption.
-  void refresh();
+  void Render();
 
   std::function<void()> afterEvent;
   DataDialog& model() { return model_; }
@@ -86,7 +87,13 @@ class DisassemblyDialog : public QDialog {
   QTableView* table_ = nullptr;
   DataTableModel* tableModel_ = nullptr;
   int rowHeight_ = 0;
-  bool inCore_ = false;
+  EventGate gate_{[this] {
+    if (afterEvent) {
+      afterEvent();
+    } else {
+      Render();
+    }
+  }};
   // The last key pressed on the table extends the selection (Shift).
   bool keyExtends_ = false;
   // A drag over the table: the pointer's last place in the table's viewport,

@@ -91,7 +91,7 @@ WatchWindow::WatchWindow(WatchWindowDialog& model, QWidget* owner)
   binder_.Invalidate();
   // Tall enough for a long view of memory, small enough for a 1280x800 screen.
   resize(sizeHint().expandedTo(QSize(0, 640)));
-  refresh();
+  Render();
 }
 
 QTableView* WatchWindow::makeTable(WatchTable table, const char* name) {
@@ -178,11 +178,11 @@ QWidget* WatchWindow::buildPorts() {
   layout->addLayout(force);
 
   connect(ports, &QComboBox::currentIndexChanged, this,
-          [this](int index) { run([this, index] { model_.selectPortAddress(index); }); });
+          [this](int index) { Run([this, index] { model_.selectPortAddress(index); }); });
   connect(values, &QComboBox::currentIndexChanged, this,
-          [this](int index) { run([this, index] { model_.selectValue(index); }); });
+          [this](int index) { Run([this, index] { model_.selectValue(index); }); });
   connect(forceButton, &QPushButton::clicked, this,
-          [this] { run([this] { model_.ForceButton_Click(); }); });
+          [this] { Run([this] { model_.ForceButton_Click(); }); });
   return box;
 }
 
@@ -213,11 +213,11 @@ QWidget* WatchWindow::buildRightColumn() {
     // released() signals come again each time the pointer leaves and comes
     // back while the button is held. A quick second click arrives as a
     // double click, which is a press too.
-    auto down = [this, i] { run([this, i] { model_.IButton_MouseDown(i); }); };
+    auto down = [this, i] { Run([this, i] { model_.IButton_MouseDown(i); }); };
     button->installEventFilter(new EventHook(button, QEvent::MouseButtonPress, down));
     button->installEventFilter(new EventHook(button, QEvent::MouseButtonDblClick, down));
     button->installEventFilter(new EventHook(button, QEvent::MouseButtonRelease, [this, i] {
-      run([this, i] { model_.IButton_MouseUp(i); });
+      Run([this, i] { model_.IButton_MouseUp(i); });
     }));
   }
   buttons->addStretch();
@@ -255,37 +255,29 @@ QWidget* WatchWindow::buildRightColumn() {
     QPushButton* key = Button(Q(IndexedName("NUM", i)), 32, rowHeight_ + 4);
     addr->addWidget(key, 1 + i / 4, i % 4);
     connect(key, &QPushButton::clicked, this,
-            [this, i] { run([this, i] { model_.NUM_Click(i); }); });
+            [this, i] { Run([this, i] { model_.NUM_Click(i); }); });
   }
   QPushButton* accept = Button("AcceptButton", 80, rowHeight_ + 6);
   accept->setAutoDefault(true);  // Enter on the focused OK presses it
   addr->addWidget(accept, 5, 0, 1, 4, Qt::AlignHCenter);
   accept->installEventFilter(new CharForwarder(accept, [this](char c) {
-    run([this, c] { model_.AcceptButton_KeyPress(static_cast<unsigned char>(c)); });
+    Run([this, c] { model_.AcceptButton_KeyPress(static_cast<unsigned char>(c)); });
     return c != ' ';  // space still presses the button
   }));
   connect(accept, &QPushButton::clicked, this,
-          [this] { run([this] { model_.AcceptButton_Click(); }); });
+          [this] { Run([this] { model_.AcceptButton_Click(); }); });
   layout->addWidget(addrBox, 0, Qt::AlignLeft);
 
   QPushButton* execute = Button("ExecuteButton", 100, rowHeight_ + 10);
   execute->setAutoDefault(true);
   connect(execute, &QPushButton::clicked, this,
-          [this] { run([this] { model_.ExecuteButton_Click(); }); });
+          [this] { Run([this] { model_.ExecuteButton_Click(); }); });
   layout->addWidget(execute, 0, Qt::AlignLeft);
   layout->addStretch();
   return box;
 }
 
-void WatchWindow::run(const std::function<void()>& procedure) {
-  if (inCore_) return;
-  inCore_ = true;
-  procedure();
-  inCore_ = false;
-  refresh();
-}
-
-void WatchWindow::refreshTables() {
+void WatchWindow::RenderTables() {
   const WatchChanges changes = model_.takeChanges();
   if (changes.reset) {
     for (WatchTableModel* tableModel : models_) tableModel->resetAll();
@@ -304,8 +296,8 @@ void WatchWindow::refreshTables() {
     tableModel(WatchTable::Interrupt)->rowsChanged(first, last);
 }
 
-void WatchWindow::refresh() {
-  refreshTables();
+void WatchWindow::Render() {
+  RenderTables();
   model_.VisitControls(binder_);
   if (model_.Focus.serial != focusSerial_) {
     focusSerial_ = model_.Focus.serial;
@@ -326,7 +318,7 @@ void WatchWindow::showEvent(QShowEvent* event) {
     windowHandle()->setTransientParent(owner_->windowHandle());
   }
   QWidget::showEvent(event);
-  refresh();
+  Render();
 }
 
 // Closing unloads the window: the next hand-over sets up a fresh machine.

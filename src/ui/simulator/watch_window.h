@@ -15,6 +15,7 @@
 
 #include "simulator/watch_window.h"
 #include "ui/base/binding.h"
+#include "ui/base/event_gate.h"
 
 class QTableView;
 class QVBoxLayout;
@@ -29,12 +30,11 @@ class WatchWindow : public QWidget {
  public:
   explicit WatchWindow(WatchWindowDialog& model, QWidget* owner = nullptr);
 
-  // Runs a model procedure for a user event, then refreshes. Events that
-  // arrive while a procedure is still running (in a message box) are dropped.
-  void run(const std::function<void()>& procedure);
+  // Runs a model procedure for a user event, then renders (see EventGate).
+  void Run(const std::function<void()>& procedure) { gate_.Run(procedure); }
   // Copies the model's state onto the widgets: the changed table rows, the
   // controls, the focus and the memory-table scroll the model asked for.
-  void refresh();
+  void Render();
 
   WatchWindowDialog& model() { return model_; }
   QTableView* table(WatchTable table) const { return views_[static_cast<int>(table)]; }
@@ -54,7 +54,7 @@ class WatchWindow : public QWidget {
   QWidget* buildMemory();
   QWidget* buildPorts();
   QWidget* buildRightColumn();
-  void refreshTables();
+  void RenderTables();
 
   WatchWindowDialog& model_;
   QPointer<QWidget> owner_;
@@ -64,7 +64,7 @@ class WatchWindow : public QWidget {
   int rowHeight_ = 20;
   unsigned focusSerial_ = 0;
   unsigned scrollSerial_ = 0;
-  bool inCore_ = false;
+  EventGate gate_{[this] { Render(); }};
 };
 
 }  // namespace parvix::ui

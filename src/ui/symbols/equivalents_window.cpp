@@ -80,7 +80,10 @@ QLabel* Named(QWidget* parent, const char* name, const QString& text = {}) {
 }  // namespace
 
 EquivalentsWindow::EquivalentsWindow(RenumberDialog& model, MainWindow& owner)
-    : QDialog(&owner), model_(model), owner_(owner) {
+    : QDialog(&owner), model_(model), owner_(owner), gate_([this] {
+        Render();
+        owner_.Render();
+      }) {
   setObjectName("RenumberDialog");
   SetPlainWindowTitle(this, RenumberDialog::kCaption);
   setModal(true);
@@ -109,13 +112,13 @@ EquivalentsWindow::EquivalentsWindow(RenumberDialog& model, MainWindow& owner)
   layout->addLayout(bottom);
 
   connect(labels, &QRadioButton::clicked, this,
-          [this] { run([this] { model_.LabelsOption_Click(); }); });
+          [this] { Run([this] { model_.LabelsOption_Click(); }); });
   connect(variables, &QRadioButton::clicked, this,
-          [this] { run([this] { model_.VariablesOption_Click(); }); });
+          [this] { Run([this] { model_.VariablesOption_Click(); }); });
   connect(done, &QPushButton::clicked, this,
-          [this] { run([this] { model_.DoneButton_Click(); }); });
+          [this] { Run([this] { model_.DoneButton_Click(); }); });
   binder_.Invalidate();
-  refresh();
+  Render();
   adjustSize();
 }
 
@@ -151,7 +154,7 @@ QTableView* EquivalentsWindow::buildTable(Grid& grid, const char* name, bool lab
                        360);
   connect(view, &QTableView::clicked, this, [this, labels](const QModelIndex& index) {
     // View row r is the grid's row r + 1, below the headings.
-    run([this, labels, row = index.row() + 1, col = index.column()] {
+    Run([this, labels, row = index.row() + 1, col = index.column()] {
       if (labels) {
         model_.LabelTable_Click(row, col);
       } else {
@@ -204,14 +207,14 @@ QWidget* EquivalentsWindow::buildFrame(bool labels) {
     // Keys in rows of four from 0 to F.
     keys->addWidget(key, i / 4, i % 4);
     connect(key, &QPushButton::clicked, this,
-            [this, index = first + i] { run([this, index] { model_.NUM_Click(index); }); });
+            [this, index = first + i] { Run([this, index] { model_.NUM_Click(index); }); });
   }
   side->addWidget(keypad);
 
   auto* accept = new QPushButton(frame);
   accept->setObjectName(labels ? "EqtAcceptButton" : "XXAcceptButton");
   connect(accept, &QPushButton::clicked, this, [this, labels] {
-    run([this, labels] {
+    Run([this, labels] {
       if (labels) {
         model_.EqtAcceptButton_Click();
       } else {
@@ -222,7 +225,7 @@ QWidget* EquivalentsWindow::buildFrame(bool labels) {
   // Hex digits typed while Accept has the focus press their keys.
   accept->installEventFilter(new CharForwarder(accept, [this, labels](char c) {
     if (!IsHexDigit(c)) return false;
-    run([this, labels, c] {
+    Run([this, labels, c] {
       if (labels) {
         model_.EqtAcceptButton_KeyPress(c);
       } else {
@@ -237,16 +240,7 @@ QWidget* EquivalentsWindow::buildFrame(bool labels) {
   return frame;
 }
 
-void EquivalentsWindow::run(const std::function<void()>& procedure) {
-  if (inCore_) return;
-  inCore_ = true;
-  procedure();
-  inCore_ = false;
-  refresh();
-  owner_.Render();
-}
-
-void EquivalentsWindow::refresh() {
+void EquivalentsWindow::Render() {
   // The two lists share one place: the one that goes is hidden before the
   // other shows, so the window never holds both.
   HideGoneControls(binder_, model_);
@@ -256,13 +250,13 @@ void EquivalentsWindow::refresh() {
 }
 
 void EquivalentsWindow::reject() {
-  run([this] { model_.Form_Unload(); });
+  Run([this] { model_.Form_Unload(); });
   QDialog::reject();
 }
 
 void EquivalentsWindow::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
-  refresh();
+  Render();
 }
 
 }  // namespace parvix::ui

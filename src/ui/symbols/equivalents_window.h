@@ -10,6 +10,7 @@
 
 #include "symbols/equivalents_window.h"
 #include "ui/base/binding.h"
+#include "ui/base/event_gate.h"
 
 class QTableView;
 
@@ -25,10 +26,10 @@ class EquivalentsWindow : public QDialog {
   EquivalentsWindow(RenumberDialog& model, MainWindow& owner);
 
   // Runs a model procedure for a user event, then renders this window and
-  // the main window, whose program table Done patches.
-  void run(const std::function<void()>& procedure);
+  // the main window, whose program table Done patches (see EventGate).
+  void Run(const std::function<void()>& procedure) { gate_.Run(procedure); }
   // Copies the model's state onto the widgets.
-  void refresh();
+  void Render();
 
   RenumberDialog& model() { return model_; }
   QTableView* labelTable() const { return labelTable_; }
@@ -52,7 +53,8 @@ class EquivalentsWindow : public QDialog {
   QTableView* variableTable_ = nullptr;
   QString defaultButton_;
   unsigned focusSerial_ = 0;
-  bool inCore_ = false;
+  // Renders this window and the main window.
+  EventGate gate_;
 };
 
 }  // namespace parvix::ui

@@ -18,6 +18,7 @@
 #include <algorithm>
 #include <array>
 
+#include "ui/base/cell_delegate.h"
 #include "ui/base/cell_tips.h"
 #include "ui/base/column_widths.h"
 #include "ui/base/event_filters.h"
@@ -159,6 +160,10 @@ void MainWindow::BuildCentral() {
   table_->horizontalHeader()->setStretchLastSection(true);
   for (int i = 0; i < 5; ++i) table_->setColumnWidth(i, widths[i]);
   new CutCellTips(table_);  // a cell still cut off shows its whole text on hover
+  // The table takes the focus back from a panel that goes; its current cell
+  // is no row of the program's, so it shows no focus frame. Chosen rows
+  // still show as selected.
+  table_->setItemDelegate(new UnmarkedCellDelegate(table_, true));
   layout->addWidget(table_, 1);
 
   // The panel area: the keypads and tool panels that the entry state shows.

@@ -9,7 +9,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QStyle>
-#include <QStyledItemDelegate>
 #include <QTableView>
 #include <QVBoxLayout>
 #include <QWindow>
@@ -17,6 +16,7 @@
 #include <bit>
 #include <initializer_list>
 
+#include "ui/base/cell_delegate.h"
 #include "ui/base/cell_tips.h"
 #include "ui/base/column_widths.h"
 #include "ui/base/event_filters.h"
@@ -61,19 +61,6 @@ void FitTable(QTableView* view, std::initializer_list<int> widths, int rows, int
   if (rows > 0) view->setFixedHeight(2 * view->frameWidth() + (rows + 1) * rowHeight);
 }
 
-// Draws cells without the focus frame of the current cell, which would mark
-// a register or memory row as if it were the program counter's.
-class UnmarkedCellDelegate : public QStyledItemDelegate {
- public:
-  using QStyledItemDelegate::QStyledItemDelegate;
-
- protected:
-  void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
-    QStyledItemDelegate::initStyleOption(option, index);
-    option->state &= ~(QStyle::State_HasFocus | QStyle::State_Selected);
-  }
-};
-
 }  // namespace
 
 WatchWindow::WatchWindow(WatchWindowDialog& model, QWidget* owner)
@@ -109,7 +96,9 @@ QTableView* WatchWindow::makeTable(WatchTable table, const char* name) {
   // No table marks a cell or row as selected: a highlight left on the start
   // address or the A register would read as a program-counter marker.
   view->setSelectionMode(QAbstractItemView::NoSelection);
-  view->setItemDelegate(new UnmarkedCellDelegate(view));
+  // No focus frame or selection: either would mark a register or memory row
+  // as if it were the program counter's.
+  view->setItemDelegate(new UnmarkedCellDelegate(view, false));
   new CutCellTips(view);
   view->setEditTriggers(QAbstractItemView::NoEditTriggers);
   view->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);

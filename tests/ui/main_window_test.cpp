@@ -15,6 +15,7 @@
 #include <cstdlib>
 
 #include "support/shell_fixture.h"
+#include "ui/base/column_widths.h"
 
 namespace parvix::ui {
 
@@ -53,12 +54,12 @@ class MainWindowTest : public QObject, public ShellFixture {
     const int dpi = window().logicalDpiX();
     const int label = window().table()->columnWidth(0);
     const int mnemonic = window().table()->columnWidth(2);
-    QVERIFY(label >= MainWindow::TwipsToPixels(1080, dpi));
-    QVERIFY(mnemonic >= MainWindow::TwipsToPixels(1680, dpi));
+    QVERIFY(label >= TwipsToPixels(1080, dpi));
+    QVERIFY(mnemonic >= TwipsToPixels(1680, dpi));
     QVERIFY(std::abs(mnemonic * 1080 - label * 1680) <= 2 * 1680);
     QCOMPARE(find<QLabel>("HeadLabel(2)")->width(), mnemonic);
-    QCOMPARE(MainWindow::TwipsToPixels(1440, 96), 96);
-    QCOMPARE(MainWindow::TwipsToPixels(600, 96), 40);
+    QCOMPARE(TwipsToPixels(1440, 96), 96);
+    QCOMPARE(TwipsToPixels(600, 96), 40);
   }
 
   void menusCarryCaptionsShortcutsAndTheBusyRule() {

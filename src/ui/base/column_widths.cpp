@@ -13,8 +13,6 @@ namespace {
 
 constexpr int kNameLength = 8;
 
-int TwipsToPixels(int twips, int dpi) { return (twips * dpi + 720) / 1440; }
-
 // The character of a set that is widest at `metrics`.
 QChar WidestOf(const QString& set, const QFontMetrics& metrics) {
   QChar widest = set.front();
@@ -47,6 +45,10 @@ QString WidestInstruction(const QFontMetrics& metrics) {
 }
 
 }  // namespace
+
+int TwipsToPixels(int twips, int dpi) {
+  return (twips * dpi + kTwipsPerInch / 2) / kTwipsPerInch;
+}
 
 QString WidestColumnText(ColumnText kind, const QFontMetrics& metrics) {
   switch (kind) {

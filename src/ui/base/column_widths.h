@@ -12,6 +12,12 @@
 
 namespace parvix::ui {
 
+// Widths are kept in twips, 1440 to the inch.
+inline constexpr int kTwipsPerInch = 1440;
+
+// A width in twips as whole pixels at `dpi` dots per inch, rounded.
+int TwipsToPixels(int twips, int dpi);
+
 // What a column must show whole.
 enum class ColumnText { None, Name, Address, Instruction, CodeText };
 

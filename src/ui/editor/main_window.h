@@ -39,9 +39,6 @@ class MainWindow : public QMainWindow {
   // Adds a tool panel to the panel area (later panels register themselves).
   void AddPanel(QWidget* panel);
 
-  // Table1 column widths in pixels for the screen's dots per inch.
-  static int TwipsToPixels(int twips, int dpi) { return (twips * dpi + 720) / 1440; }
-
  protected:
   void closeEvent(QCloseEvent* event) override;
 

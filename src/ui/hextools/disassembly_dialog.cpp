@@ -18,7 +18,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "ui/editor/main_window.h"
+#include "ui/base/column_widths.h"
 
 namespace parvix::ui {
 
@@ -101,7 +101,7 @@ DisassemblyDialog::DisassemblyDialog(DataDialog& model, QWidget* parent)
   const int dpi = logicalDpiX();
   int total = 2 * table_->frameWidth() + style()->pixelMetric(QStyle::PM_ScrollBarExtent);
   for (int col = 0; col < 3; ++col) {
-    int width = MainWindow::TwipsToPixels(model_.ColWidthList[col], dpi);
+    int width = TwipsToPixels(model_.ColWidthList[col], dpi);
     const QStringList& texts =
         col == 0 ? QStringList{"Address", "10000"}
         : col == 1 ? QStringList{"Data", "FF"} : QStringList{"Category", "Data Byte", "Mnemonic"};

@@ -5,12 +5,12 @@
 #include <algorithm>
 
 #include "ui/base/binding.h"
+#include "ui/base/column_widths.h"
 
 namespace parvix::ui {
 
 namespace {
 
-constexpr double kTwipsPerInch = 1440.0;
 constexpr double kPointsPerInch = 72.0;
 constexpr int kHeadingRows = 1;
 constexpr int kCellPaddingTwips = 70;
@@ -40,12 +40,12 @@ std::vector<double> FitColumns(const PrinterPage& page, double areaWidth, double
                                const QFontMetricsF& cellMetrics) {
   const int cols = page.Cols();
   double natural = 0;
-  for (const PageColumn& column : page.columns) natural += column.widthTwips / kTwipsPerInch * inch;
+  for (const PageColumn& column : page.columns) natural += column.widthTwips / double(kTwipsPerInch) * inch;
   const double scale = natural > areaWidth ? areaWidth / natural : 1.0;
   std::vector<double> widths(cols);
   std::vector<double> needs(cols);
   for (int c = 0; c < cols; ++c) {
-    widths[c] = page.columns[c].widthTwips / kTwipsPerInch * inch * scale;
+    widths[c] = page.columns[c].widthTwips / double(kTwipsPerInch) * inch * scale;
     double need = headingMetrics.horizontalAdvance(Q(page.columns[c].heading));
     for (int r = 0; r < page.Rows(); ++r) {
       const std::string& text = page.At(r, c).text;
@@ -143,7 +143,7 @@ PageLayout LayOutPage(const PrinterPage& page, const QRectF& area, const QPaintD
   y += 8 * pt;
 
   // The grid: the column headings' row and the page's rows share what is left.
-  layout.padding = kCellPaddingTwips / kTwipsPerInch * inch;
+  layout.padding = kCellPaddingTwips / double(kTwipsPerInch) * inch;
   const std::vector<double> widths =
       FitColumns(page, width, inch, layout.padding, QFontMetricsF(layout.headingFont, &device),
                  QFontMetricsF(layout.cellFont, &device));

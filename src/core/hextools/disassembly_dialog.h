@@ -6,9 +6,9 @@
 // and shows the dialog modal. The mouse marks rows: a press names the anchor
 // row (a Shift press keeps the one before), the release marks every row from
 // the anchor to the release row with the category of the chosen option
-// button. Done runs check, copy,
-// disassemble and comment on four one-shot timers; the main window's program
-// changes from the copy step on, and the dialog unloads after the last step.
+// button. Done runs check, copy, disassemble and comment on four one-shot
+// timers; the main window's program changes from the copy step on, and the
+// dialog unloads after the last step.
 // While the steps run, Done and Cancel are disabled, so the program is never
 // left half built. Cancel closes the dialog and leaves the program as it was.
 #pragma once

@@ -25,7 +25,6 @@ const std::string kDownloadQuestion =
 const std::string kUploadQuestion =
     "Click 'OK' and upload from Microprocessor Trainer, or click 'Cancel' to cancel upload.";
 const std::string kCorruptUpload = "Received data is corrupt. Please upload again.";
-const FileDialogRequest kUploadSaveDialog = HexSaveDialog({});
 
 }  // namespace
 
@@ -235,7 +234,7 @@ void TrainerLink::CreateHexTimer_Timer() {
   }
 
   w_.TipsLabel.text = "Enter file name and click 'Save'.";
-  const std::optional<FileChoice> choice = w_.host.ShowSaveDialog(kUploadSaveDialog);
+  const std::optional<FileChoice> choice = w_.host.ShowSaveDialog(HexSaveDialog({}));
   if (!choice) {
     EndUpload({});
     return;

@@ -4,11 +4,11 @@
 // to its procedure of the DataDialog model; a press and a release on the
 // byte table become DataTable_MouseDown and DataTable_MouseUp, so a click, a
 // Shift-click or a drag over rows marks them, and the arrow keys move the
-// grid's current row (DataTable_RowColChange) without marking; a drag held past the table's
-// top or bottom scrolls it, the faster the farther the pointer is beyond the
-// edge. The dialog opens as tall as the file needs, up to most of the
-// screen, and the table takes the room of a resize. Widgets carry the
-// system's control names.
+// grid's current row (DataTable_RowColChange) without marking; a drag held
+// past the table's top or bottom scrolls it, the faster the farther the
+// pointer is beyond the edge. The dialog opens as tall as the file needs, up
+// to most of the screen, and the table takes the room of a resize. Widgets
+// carry the system's control names.
 #pragma once
 
 #include <QAbstractTableModel>

@@ -181,8 +181,8 @@ void QtHost::DeliverHeld() {
     }
   }
   // A failure first: a download that failed is not reported as sent.
-  if (arrivalHeld_ && modalDepth_ == 0) DeliverPortEvent(arrivalHeld_, serial_.onArrival);
-  if (allSentHeld_ && modalDepth_ == 0) DeliverPortEvent(allSentHeld_, serial_.onAllSent);
+  if (arrivalHeld_) DeliverPortEvent(arrivalHeld_, serial_.onArrival);
+  if (allSentHeld_) DeliverPortEvent(allSentHeld_, serial_.onAllSent);
 }
 
 void QtHost::ShowWindow(WindowId id) {

@@ -40,7 +40,9 @@ std::vector<double> FitColumns(const PrinterPage& page, double areaWidth, double
                                const QFontMetricsF& cellMetrics) {
   const int cols = page.Cols();
   double natural = 0;
-  for (const PageColumn& column : page.columns) natural += column.widthTwips / double(kTwipsPerInch) * inch;
+  for (const PageColumn& column : page.columns) {
+    natural += column.widthTwips / double(kTwipsPerInch) * inch;
+  }
   const double scale = natural > areaWidth ? areaWidth / natural : 1.0;
   std::vector<double> widths(cols);
   std::vector<double> needs(cols);
@@ -106,6 +108,7 @@ PageLayout LayOutPage(const PrinterPage& page, const QRectF& area, const QPaintD
   auto height = [&device](const QFont& font) { return QFontMetricsF(font, &device).height(); };
   const double inch = device.logicalDpiY();
   const double pt = inch / kPointsPerInch;
+  layout.point = pt;
   const double left = area.left();
   const double width = area.width();
 

@@ -25,6 +25,7 @@ struct PageLayout {
   QRectF title;    // "EQUIVALENTS"; empty on program pages
   QRectF comment;  // the print comment's lines (at most two)
   double ruleY = 0;
+  double point = 0;                 // one typographic point in device pixels (rules, pens)
   double padding = 0;               // room between a cell's edge and its text
   std::vector<double> columnEdges;  // left edge of each column, then the grid's right edge
   double gridTop = 0;

@@ -29,7 +29,7 @@ bool IsGap(const PrinterPage& page, int col) {
 void DrawPage(QPainter& p, const QRectF& area, const PrinterPage& page) {
   p.save();
   const PageLayout layout = LayOutPage(page, area, *p.device());
-  const double pt = p.device()->logicalDpiY() / 72.0;
+  const double pt = layout.point;
 
   // ---- Heading block ----
   p.setPen(Qt::black);

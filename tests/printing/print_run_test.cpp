@@ -91,10 +91,19 @@ TEST_F(PrintRunTest, CancelNoPrinterAddressErrorOrPrinterFailureGiveTheWindowBac
   RunPrint(kAnswerCancel);
   EXPECT_EQ(w.Table1.Text(1, kAddressColumn), "");  // no addresses assigned
   EXPECT_EQ(host.enabled.count(WindowId::Main), 0u);
-  host.printerStatus = PrinterStatus::Missing;
-  RunPrint();
-  EXPECT_EQ(host.LastBox(), kNoPrinterText);
-  EXPECT_EQ(host.enabled.count(WindowId::Main), 0u);
+  // No printer, or one whose queue takes no jobs now: told instead of the
+  // print question, and the window is never taken.
+  for (const auto& [status, text] : {std::pair{PrinterStatus::Missing, &kNoPrinterText},
+                                     std::pair{PrinterStatus::Refusing, &kPrinterRefusesText}}) {
+    host.printerStatus = status;
+    host.boxes.clear();
+    RunPrint();
+    ASSERT_EQ(host.boxes.size(), 1u);
+    EXPECT_EQ(host.LastBox(), *text);
+    EXPECT_EQ(host.enabled.count(WindowId::Main), 0u);
+    EXPECT_EQ(host.pointer, Pointer::Default);
+    EXPECT_EQ(w.Table1.Text(1, kAddressColumn), "");
+  }
   host.printerStatus = PrinterStatus::Ready;
   RunPrint();
   EXPECT_EQ(host.LastBox(), "Compile error. Invalid address in origin FFFEh.");
@@ -118,28 +127,6 @@ TEST_F(PrintRunTest, CancelNoPrinterAddressErrorOrPrinterFailureGiveTheWindowBac
   RunPrint();
   EXPECT_EQ(host.LastBox(), kPrintJobFailedText);
   ExpectWindowGivenBack();
-}
-
-TEST_F(PrintRunTest, PrinterThatRefusesJobsIsToldInsteadOfStartingTheRun) {
-  Rows(3);
-  const std::string tips = w.TipsLabel.text;
-  host.printerStatus = PrinterStatus::Refusing;
-  RunPrint();
-  ASSERT_EQ(host.boxes.size(), 1u);  // no print question, no run
-  EXPECT_EQ(host.boxes[0].text, kPrinterRefusesText);
-  EXPECT_EQ(host.boxes[0].style, kMsgInformation);
-  EXPECT_TRUE(host.printed.empty());
-  EXPECT_EQ(host.jobsBegun, 0);
-  EXPECT_EQ(w.TipsLabel.text, tips);
-  EXPECT_EQ(w.Table1.Text(1, kAddressColumn), "");  // no addresses assigned
-  // The window was never taken: not disabled, no hourglass, no job.
-  EXPECT_EQ(host.enabled.count(WindowId::Main), 0u);
-  EXPECT_EQ(host.pointer, Pointer::Default);
-  EXPECT_FALSE(w.Print.Running());
-  // Once the queue takes jobs again, the same command prints.
-  host.printerStatus = PrinterStatus::Ready;
-  RunPrint();
-  EXPECT_EQ(host.printed.size(), 1u);
 }
 
 }  // namespace

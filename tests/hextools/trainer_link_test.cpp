@@ -105,8 +105,17 @@ TEST_F(TrainerLinkTest, ADownloadCutShortWhileSendingIsIncompleteAndQuitAsksFirs
              EXPECT_EQ(w.EntryState, MviRegisterState);
              EXPECT_EQ(host.boxes.back().style, kMsgCritical);
            },
-           {"Unable to download."}, "Download incomplete."},
+           {"Unable to download."},
+           "Download incomplete."},
           {"Esc", [&] { w.TableCancelButton_Click(); }, {}, "Download incomplete."},
+          {"Esc that cancels an entry cancels only that",
+           [&] {
+             w.Instructions.INST_Click(1);
+             w.TableCancelButton_Click();
+             EXPECT_EQ(w.EntryState, ProgramState);
+           },
+           {},
+           "Program Mode."},
           {"quit, and let it finish",
            [&] {
              host.answers = {kAnswerOk, kAnswerCancel};
@@ -130,6 +139,7 @@ TEST_F(TrainerLinkTest, ADownloadCutShortWhileSendingIsIncompleteAndQuitAsksFirs
     w.TableCancelButton_Click();
     host.ended = cancel = false;
     port.sent.clear();
+    port.dropped = 0;
     StartDownload();
     Fire(TimerId::DownloadTimer);
     host.boxes.clear();
@@ -141,7 +151,7 @@ TEST_F(TrainerLinkTest, ADownloadCutShortWhileSendingIsIncompleteAndQuitAsksFirs
     const bool stopped = !port.IsOpen();
     EXPECT_EQ(w.PortOpenFlag, !stopped);
     EXPECT_EQ(w.Link.DownloadSending(), !stopped);
-    EXPECT_EQ(port.queued, stopped ? 0u : port.sent.size());  // what had not left is dropped
+    EXPECT_EQ(port.dropped, stopped ? port.sent.size() : 0u);  // what had not left is dropped
     port.SendQueued();  // the rest leaves: only a download still under way completes
     EXPECT_EQ(w.TipsLabel.text, stopped ? tips : "Download completed.");
   }

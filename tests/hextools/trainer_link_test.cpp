@@ -249,6 +249,35 @@ TEST_F(TrainerLinkTest, CancelEscOrALostPortSendsAndSavesNothing) {
   }
 }
 
+TEST_F(TrainerLinkTest, AnUploadEndingWhileALineIsKeyedAgainLeavesItForEsc) {
+  // How the upload ends while the line waits for its register, and the tips line after
+  // (none: the entry's own prompt).
+  const std::pair<std::function<void()>, const char*> rows[] = {
+      {[&] {
+         port.Arrive(kRecord + "\r\n" + kEndRecord + "\r\n");
+         Fire(TimerId::CreateHexTimer);  // and the save dialog cancelled
+       },
+       nullptr},
+      {[&] { port.Fail(); }, "Upload incomplete."},
+  };
+  for (const auto& [end, tips] : rows) {
+    SCOPED_TRACE(tips ? tips : "saved");
+    SetRow(1, "MVI B,count", "06   XX", {}, "count");
+    Upload({});
+    w.Table1_Click(1, kOpcodeColumn);  // MVI keyed again: the register is asked for
+    ASSERT_EQ(w.EntryState, MviRegisterState);
+    const std::string prompt = w.TipsLabel.text;
+    end();
+    ExpectClosed();
+    EXPECT_EQ(w.EntryState, MviRegisterState);
+    EXPECT_EQ(w.TipsLabel.text, tips ? tips : prompt);
+    w.TableCancelButton_Click();
+    EXPECT_EQ(w.Table1.Text(1, kMnemonicColumn), "MVI B,count");
+    EXPECT_EQ(w.Table1.Text(1, kOpcodeColumn), "06   XX");
+    EXPECT_EQ(w.StringTable.Text(1, 0), "count");
+  }
+}
+
 TEST_F(TrainerLinkTest, CorruptRepliesAreReportedAndNothingIsWritten) {
   // A bad checksum (05 due) after a good record, two colons, and a line without end.
   const std::pair<std::vector<std::string>, std::vector<std::string>> rows[] = {

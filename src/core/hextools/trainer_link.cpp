@@ -6,6 +6,7 @@
 #include "hextools/hex_records.h"
 #include "hextools/hex_tools.h"
 #include "hextools/upload_cutter.h"
+#include "tables/prompts.h"
 
 namespace parvix {
 
@@ -164,8 +165,7 @@ void TrainerLink::FailUpload(bool portMessage) {
   } else if (w_.PortOpenFlag) {
     ReleasePort(true);
   }
-  w_.ControlTransfer(w_.IdleState());
-  w_.TipsLabel.text = "Upload incomplete.";
+  EndUpload("Upload incomplete.");
 }
 
 void TrainerLink::UploadFile_Click() {
@@ -219,14 +219,16 @@ void TrainerLink::Port_DataArrived() {
   if (UploadText.size() > kMaxUploadBytes) {
     ReleasePort(true);
     w_.MsgBoxAnswer = std::to_string(w_.host.MsgBox(kCorruptUpload, kMsgCritical));
-    w_.ControlTransfer(w_.IdleState());
-    w_.TipsLabel.text = "Upload failed.";
+    EndUpload("Upload failed.");
   }
 }
 
 void TrainerLink::EndUpload(std::string_view tips) {
-  w_.ControlTransfer(w_.IdleState());
-  if (!tips.empty()) w_.TipsLabel.text = std::string(tips);
+  // A line being keyed meanwhile keeps its state, and with it the saved
+  // line that Esc restores.
+  if (IsIdle(w_.EntryState)) w_.ControlTransfer(w_.IdleState());
+  w_.TipsLabel.text =
+      tips.empty() ? TipsListItem(static_cast<int>(w_.EntryState)) : std::string(tips);
 }
 
 void TrainerLink::CreateHexTimer_Timer() {

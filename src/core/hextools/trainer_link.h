@@ -94,8 +94,8 @@ class TrainerLink {
   void ShowPortMessage();
   void FailDownload(bool portMessage);
   void FailUpload(bool portMessage);
-  // Ends the upload after the records have been cut, with `tips` left on the
-  // tips line (empty: the idle prompt).
+  // Ends the upload with `tips` on the tips line (empty: the prompt of the
+  // state then held). An entry begun during the upload is left as it is.
   void EndUpload(std::string_view tips);
 
   ProgrammingPanel& w_;

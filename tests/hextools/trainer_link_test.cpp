@@ -327,18 +327,24 @@ TEST_F(TrainerLinkTest, ARunningTransferKeepsThePortAndItsTextAndAPortChangeWait
     start();
     const std::string tips = w.TipsLabel.text;
     const std::string sent = port.sent;
-    // A second upload or a download finds the port in use, before any file is
-    // asked for, and leaves the running transfer's records and text.
-    const std::vector<std::string> records = w.Hex.HexList;
-    w.Link.UploadFile_Click();
-    EXPECT_EQ(host.LastBox(), PortMessage(1));
-    EXPECT_EQ(w.TipsLabel.text, tips);
-    w.Hex.DownloadFile_Click();
-    EXPECT_EQ(host.LastBox(), PortMessage(1));
-    EXPECT_EQ(w.TipsLabel.text, tips);
-    EXPECT_EQ(w.Hex.HexList, records);
     w.Link.PortOption_Click(2);
     for (int i = 0; i < 4; ++i) EXPECT_EQ(w.Menu.PortOption[i].checked, i == 2) << i;
+    // A second upload or a download is refused before any question or file, naming the port
+    // the running transfer holds, not the one chosen since, and leaves that transfer's
+    // records and text.
+    const std::vector<std::string> records = w.Hex.HexList;
+    host.boxes.clear();
+    w.Link.UploadFile_Click();
+    w.Hex.DownloadFile_Click();
+    ASSERT_EQ(host.boxes.size(), 2u);
+    for (const auto& box : host.boxes) {
+      EXPECT_EQ(box.text,
+                "A transfer is running on Comm1. Wait until it ends, or press Esc to "
+                "stop it.");
+      EXPECT_EQ(box.style, kMsgInformation);
+    }
+    EXPECT_EQ(w.TipsLabel.text, tips);
+    EXPECT_EQ(w.Hex.HexList, records);
     EXPECT_EQ(port.openPort, 1);
     EXPECT_EQ(port.sent, sent);
     finish();  // the running transfer ended on Comm1

@@ -55,6 +55,7 @@ SerialPort::OpenResult TrainerLink::OpenPort(Transfer transfer) {
   if (result == SerialPort::OpenResult::Opened) {
     w_.PortOpenFlag = true;
     transfer_ = transfer;
+    transferPort_ = w_.CommPortNumber;
     port->onArrival = [this] { Port_DataArrived(); };
     port->onAllSent = [this] { Port_AllSent(); };
   }
@@ -70,7 +71,10 @@ void TrainerLink::ShowPortMessage() {
 
 bool TrainerLink::RefuseWhileTransferRuns() {
   if (!w_.PortOpenFlag) return false;
-  ShowPortMessage();
+  // The port chosen now may be another: the message names the busy one.
+  const std::string text = "A transfer is running on Comm" + std::to_string(transferPort_) +
+                           ". Wait until it ends, or press Esc to stop it.";
+  w_.MsgBoxAnswer = std::to_string(w_.host.MsgBox(text, kMsgInformation));
   return true;
 }
 
@@ -170,10 +174,10 @@ void TrainerLink::FailUpload(bool portMessage) {
 
 void TrainerLink::UploadFile_Click() {
   if (!IsIdle(w_.EntryState)) return;
+  if (RefuseWhileTransferRuns()) return;
   const int answer = w_.host.MsgBox(kUploadQuestion, kMsgOkCancelInformation);
   w_.MsgBoxAnswer = std::to_string(answer);
   if (answer == kAnswerCancel) return;
-  if (RefuseWhileTransferRuns()) return;
   w_.TipsLabel.text = "Ready for upload . . .";
   const SerialPort::OpenResult opened = OpenPort(Transfer::Waiting);
   if (opened != SerialPort::OpenResult::Opened) {

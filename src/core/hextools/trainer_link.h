@@ -71,8 +71,8 @@ class TrainerLink {
   bool UploadWaiting() const { return transfer_ == Transfer::Waiting; }
   // True while a download's records are still leaving the port.
   bool DownloadSending() const { return transfer_ == Transfer::Sending; }
-  // A transfer of this program already holds the port: shows the port
-  // message and returns true, leaving that transfer and its tips text alone.
+  // A transfer of this program already holds the port: says so and returns
+  // true, leaving that transfer and its tips text alone.
   bool RefuseWhileTransferRuns();
 
  private:
@@ -100,6 +100,7 @@ class TrainerLink {
 
   ProgrammingPanel& w_;
   Transfer transfer_ = Transfer::None;
+  int transferPort_ = 0;  // the port number the running transfer opened
 };
 
 }  // namespace parvix

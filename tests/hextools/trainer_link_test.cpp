@@ -105,8 +105,17 @@ TEST_F(TrainerLinkTest, ADownloadCutShortWhileSendingIsIncompleteAndQuitAsksFirs
              EXPECT_EQ(w.EntryState, MviRegisterState);
              EXPECT_EQ(host.boxes.back().style, kMsgCritical);
            },
-           {"Unable to download."}, "Download incomplete."},
+           {"Unable to download."},
+           "Download incomplete."},
           {"Esc", [&] { w.TableCancelButton_Click(); }, {}, "Download incomplete."},
+          {"Esc that cancels an entry cancels only that",
+           [&] {
+             w.Instructions.INST_Click(1);
+             w.TableCancelButton_Click();
+             EXPECT_EQ(w.EntryState, ProgramState);
+           },
+           {},
+           "Program Mode."},
           {"quit, and let it finish",
            [&] {
              host.answers = {kAnswerOk, kAnswerCancel};
@@ -130,6 +139,7 @@ TEST_F(TrainerLinkTest, ADownloadCutShortWhileSendingIsIncompleteAndQuitAsksFirs
     w.TableCancelButton_Click();
     host.ended = cancel = false;
     port.sent.clear();
+    port.dropped = 0;
     StartDownload();
     Fire(TimerId::DownloadTimer);
     host.boxes.clear();
@@ -141,7 +151,7 @@ TEST_F(TrainerLinkTest, ADownloadCutShortWhileSendingIsIncompleteAndQuitAsksFirs
     const bool stopped = !port.IsOpen();
     EXPECT_EQ(w.PortOpenFlag, !stopped);
     EXPECT_EQ(w.Link.DownloadSending(), !stopped);
-    EXPECT_EQ(port.queued, stopped ? 0u : port.sent.size());  // what had not left is dropped
+    EXPECT_EQ(port.dropped, stopped ? port.sent.size() : 0u);  // what had not left is dropped
     port.SendQueued();  // the rest leaves: only a download still under way completes
     EXPECT_EQ(w.TipsLabel.text, stopped ? tips : "Download completed.");
   }
@@ -239,6 +249,35 @@ TEST_F(TrainerLinkTest, CancelEscOrALostPortSendsAndSavesNothing) {
   }
 }
 
+TEST_F(TrainerLinkTest, AnUploadEndingWhileALineIsKeyedAgainLeavesItForEsc) {
+  // How the upload ends while the line waits for its register, and the tips line after
+  // (none: the entry's own prompt).
+  const std::pair<std::function<void()>, const char*> rows[] = {
+      {[&] {
+         port.Arrive(kRecord + "\r\n" + kEndRecord + "\r\n");
+         Fire(TimerId::CreateHexTimer);  // and the save dialog cancelled
+       },
+       nullptr},
+      {[&] { port.Fail(); }, "Upload incomplete."},
+  };
+  for (const auto& [end, tips] : rows) {
+    SCOPED_TRACE(tips ? tips : "saved");
+    SetRow(1, "MVI B,count", "06   XX", {}, "count");
+    Upload({});
+    w.Table1_Click(1, kOpcodeColumn);  // MVI keyed again: the register is asked for
+    ASSERT_EQ(w.EntryState, MviRegisterState);
+    const std::string prompt = w.TipsLabel.text;
+    end();
+    ExpectClosed();
+    EXPECT_EQ(w.EntryState, MviRegisterState);
+    EXPECT_EQ(w.TipsLabel.text, tips ? tips : prompt);
+    w.TableCancelButton_Click();
+    EXPECT_EQ(w.Table1.Text(1, kMnemonicColumn), "MVI B,count");
+    EXPECT_EQ(w.Table1.Text(1, kOpcodeColumn), "06   XX");
+    EXPECT_EQ(w.StringTable.Text(1, 0), "count");
+  }
+}
+
 TEST_F(TrainerLinkTest, CorruptRepliesAreReportedAndNothingIsWritten) {
   // A bad checksum (05 due) after a good record, two colons, and a line without end.
   const std::pair<std::vector<std::string>, std::vector<std::string>> rows[] = {
@@ -288,18 +327,24 @@ TEST_F(TrainerLinkTest, ARunningTransferKeepsThePortAndItsTextAndAPortChangeWait
     start();
     const std::string tips = w.TipsLabel.text;
     const std::string sent = port.sent;
-    // A second upload or a download finds the port in use, before any file is
-    // asked for, and leaves the running transfer's records and text.
-    const std::vector<std::string> records = w.Hex.HexList;
-    w.Link.UploadFile_Click();
-    EXPECT_EQ(host.LastBox(), PortMessage(1));
-    EXPECT_EQ(w.TipsLabel.text, tips);
-    w.Hex.DownloadFile_Click();
-    EXPECT_EQ(host.LastBox(), PortMessage(1));
-    EXPECT_EQ(w.TipsLabel.text, tips);
-    EXPECT_EQ(w.Hex.HexList, records);
     w.Link.PortOption_Click(2);
     for (int i = 0; i < 4; ++i) EXPECT_EQ(w.Menu.PortOption[i].checked, i == 2) << i;
+    // A second upload or a download is refused before any question or file, naming the port
+    // the running transfer holds, not the one chosen since, and leaves that transfer's
+    // records and text.
+    const std::vector<std::string> records = w.Hex.HexList;
+    host.boxes.clear();
+    w.Link.UploadFile_Click();
+    w.Hex.DownloadFile_Click();
+    ASSERT_EQ(host.boxes.size(), 2u);
+    for (const auto& box : host.boxes) {
+      EXPECT_EQ(box.text,
+                "A transfer is running on Comm1. Wait until it ends, or press Esc to "
+                "stop it.");
+      EXPECT_EQ(box.style, kMsgInformation);
+    }
+    EXPECT_EQ(w.TipsLabel.text, tips);
+    EXPECT_EQ(w.Hex.HexList, records);
     EXPECT_EQ(port.openPort, 1);
     EXPECT_EQ(port.sent, sent);
     finish();  // the running transfer ended on Comm1

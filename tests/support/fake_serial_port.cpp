@@ -34,7 +34,12 @@ void FakeSerialPort::Close() {
   if (!IsOpen()) return;
   openPort = 0;
   dtr = rts = false;
-  queued = 0;  // what had not left is dropped
+  queued = 0;  // what had not left still goes out
+}
+
+void FakeSerialPort::Abort() {
+  dropped += queued;
+  Close();
 }
 
 void FakeSerialPort::Arrive(const std::string& bytes) {

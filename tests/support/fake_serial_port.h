@@ -29,6 +29,7 @@ class FakeSerialPort : public SerialPort {
   int writes = 0;                   // Write calls that succeeded
   std::string sent;                 // all bytes written, in order
   size_t queued = 0;                // of those, how many have not left the port yet
+  size_t dropped = 0;               // of those, how many an abort threw away
   std::string pending;              // arrived and not read yet
   bool failed = false;              // the open device went away
 
@@ -38,7 +39,9 @@ class FakeSerialPort : public SerialPort {
   void SetRts(bool on) override { if (IsOpen()) rts = on; }
   bool Write(std::string_view bytes) override;
   std::optional<std::string> Read() override;
+  // The ordinary close lets what is queued still leave; an abort drops it.
   void Close() override;
+  void Abort() override;
 
   // The trainer sends `bytes`: they wait in the port and the arrival handler
   // runs, as the event loop would run it.

@@ -1,15 +1,21 @@
-// A trainer at the far end of a socat pseudo-terminal pair: the program opens one end as
-// its Comm port (PARVIX_COMMn); the trainer reads and writes the other with time limits.
+// A trainer at the far end of a pseudo-terminal: the program opens one end as its Comm port
+// (PARVIX_COMMn); the trainer reads and writes the other with time limits. Either a socat
+// pair, which keeps its ends up as either side opens and closes, or one pseudo-terminal
+// whose master the trainer holds, so that nothing but the kernel's own buffers stands
+// between the program and the trainer.
 #pragma once
 
 #include <fcntl.h>
 #include <poll.h>
+#include <stdlib.h>
 #include <unistd.h>
 
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QThread>
+#include <algorithm>
 #include <chrono>
 #include <future>
 #include <string>
@@ -25,8 +31,20 @@ bool Ready(const std::future<T>& f) {
 
 class PtyTrainer {
  public:
-  // Starts socat and opens the trainer's end; check ok() (and error()).
-  PtyTrainer() {
+  enum class Link { SocatPair, OnePty };
+
+  // Sets up the link and opens the trainer's end; check ok() (and error()).
+  explicit PtyTrainer(Link link = Link::SocatPair) {
+    if (link == Link::OnePty) {
+      fd_ = ::posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK);
+      if (fd_ < 0 || ::grantpt(fd_) != 0 || ::unlockpt(fd_) != 0 ||
+          !QFile::link(QString::fromLocal8Bit(::ptsname(fd_)), programPath())) {
+        error_ = "no pseudo-terminal for the trainer";
+        if (fd_ >= 0) ::close(fd_);
+        fd_ = -1;
+      }
+      return;
+    }
     socat_.start("socat", {"pty,raw,echo=0,link=" + programPath(),
                            "pty,raw,echo=0,link=" + trainerPath()});
     if (!socat_.waitForStarted(5000)) {
@@ -59,6 +77,20 @@ class PtyTrainer {
   std::string ReadUntil(std::string_view end, int timeoutMs) {
     return ReadWhile([end](const std::string& got) { return !got.ends_with(end); }, timeoutMs);
   }
+  // What arrives until it ends with `end` or `timeoutMs` has passed, taken no faster than
+  // `bytesPerSecond`, as a trainer reading at the line's speed: the rest waits in the pair.
+  std::string ReadPacedUntil(std::string_view end, int bytesPerSecond, int timeoutMs) {
+    using namespace std::chrono;
+    const auto start = steady_clock::now();
+    return ReadWhile([end](const std::string& got) { return !got.ends_with(end); }, timeoutMs,
+                     [start, bytesPerSecond](size_t got) {
+                       const auto ms = duration_cast<milliseconds>(steady_clock::now() - start);
+                       const auto due = static_cast<size_t>(ms.count() * bytesPerSecond / 1000);
+                       if (due > got) return due - got;
+                       QThread::msleep(5);
+                       return size_t{0};
+                     });
+  }
   // Everything that arrives in `ms`.
   std::string ReadFor(int ms) {
     return ReadWhile([](const std::string&) { return true; }, ms);
@@ -82,18 +114,22 @@ class PtyTrainer {
 
  private:
   QString trainerPath() const { return folder_.filePath("trainer"); }
-  template <class More>
-  std::string ReadWhile(More more, int timeoutMs) {
+  // Reads while `more` says so, at most `room(bytes so far)` bytes at a time.
+  template <class More, class Room = size_t (*)(size_t)>
+  std::string ReadWhile(
+      More more, int timeoutMs, Room room = [](size_t) { return size_t{4096}; }) {
     std::string got;
     using namespace std::chrono;
     const auto deadline = steady_clock::now() + milliseconds(timeoutMs);
     while (more(got)) {
       const auto left = duration_cast<milliseconds>(deadline - steady_clock::now()).count();
       if (left <= 0) break;
+      char buffer[4096];
+      const size_t want = std::min(sizeof buffer, room(got.size()));
+      if (want == 0) continue;
       pollfd p{fd_, POLLIN, 0};
       if (::poll(&p, 1, static_cast<int>(left)) <= 0) continue;
-      char buffer[4096];
-      const ssize_t n = ::read(fd_, buffer, sizeof buffer);
+      const ssize_t n = ::read(fd_, buffer, want);
       if (n > 0) got.append(buffer, static_cast<size_t>(n));
       else QThread::msleep(5);  // the program's end is closed for now
     }

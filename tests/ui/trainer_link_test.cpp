@@ -34,10 +34,11 @@ class TrainerLinkUiTest : public QObject, public ShellFixture {
   }
   QString tips() { return find<QLabel>("TipsLabel")->text(); }
   QtSerialPort& port() { return shell->host.serialPort(); }
-  // A 64 KiB image, more than the pseudo-terminals and socat hold, handed to the download
-  // chain as the Download command hands it over, and confirmed; returns the bytes it sends.
-  std::string StartDownload() {
-    m().Hex.HexList = SampleRecords(0x10000);
+  // An image of `size` bytes (by default 64 KiB, more than the pseudo-terminals and socat
+  // hold), handed to the download chain as the Download command hands it over, and
+  // confirmed; returns the bytes it sends.
+  std::string StartDownload(int size = 0x10000) {
+    m().Hex.HexList = SampleRecords(size);
     AnswerNextBox(QMessageBox::Ok);
     shell->host.StartTimer(TimerId::CreateDnldString, 10);
     return Joined(m().Hex.HexList);
@@ -95,6 +96,36 @@ class TrainerLinkUiTest : public QObject, public ShellFixture {
     QVERIFY(received.get() == expected);
     QTRY_COMPARE_WITH_TIMEOUT(tips(), QString("Download completed."), 5000);
     QTRY_VERIFY_WITH_TIMEOUT(!port().IsOpen(), 2000);
+  }
+
+  // A trainer reading at the line's speed gets every byte of an 11 KB download, the end record
+  // last, and an upload started as soon as the port is free reaches it only after that.
+  // "Download completed." never shows while the program still holds bytes to send.
+  void aSlowTrainerGetsTheWholeDownloadBeforeTheNextRequest() {
+    // Straight on the pseudo-terminal: its buffers are all that holds the bytes in between.
+    trainer = std::make_unique<PtyTrainer>(PtyTrainer::Link::OnePty);
+    QVERIFY2(trainer->ok(), trainer->error().c_str());
+    qputenv("PARVIX_COMM1", trainer->programPath().toLocal8Bit());
+    const std::string expected = StartDownload(0x1000);
+    const std::string request = "ATV1Q0\r";
+    auto received = std::async(std::launch::async, [this, request] {
+      return trainer->ReadPacedUntil(request, 2400, 15000);
+    });
+    bool completedWithBytesLeft = false;
+    QTimer watch;
+    connect(&watch, &QTimer::timeout, [&] {
+      completedWithBytesLeft |= tips() == "Download completed." && port().Unsent() > 0;
+    });
+    watch.start(1);
+    QTRY_COMPARE_WITH_TIMEOUT(tips(), QString("Download completed."), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(!port().IsOpen(), 10000);
+    AnswerNextBox(QMessageBox::Ok);
+    window().action("UploadFile")->trigger();
+    QTRY_VERIFY_WITH_TIMEOUT(Ready(received), 16000);
+    const std::string got = received.get();
+    QCOMPARE(got.size(), expected.size() + request.size());
+    QVERIFY(got == expected + request);
+    QVERIFY(!completedWithBytesLeft);
   }
 
   // A trainer that goes away mid-download (its end of the pair closes) ends it with the

@@ -3,12 +3,15 @@
 // parity, 8 data bits, 1 stop bit and no flow control. The Qt host implements
 // it over QSerialPort; tests use an in-memory port.
 //
-// Everything runs on the user-interface thread. Bytes that arrive are kept by
-// the port until the core reads them; the port tells the core that something
-// arrived through the arrival handler, and that everything written has left
-// the port through the all-sent handler, both called from the event loop
-// (never from inside one of the calls below), so a waiting core needs no
-// polling loop.
+// Everything the core sees runs on the user-interface thread. Bytes that
+// arrive are kept by the port until the core reads them; the port tells the
+// core that something arrived through the arrival handler, and that
+// everything written has been transmitted through the all-sent handler, both
+// called from the event loop (never from inside one of the calls below), so
+// a waiting core needs no polling loop.
+//
+// A transfer ends in one of two ways. Close is its ordinary end and never
+// drops a byte written; Abort stops it, dropping what has not been sent.
 #pragma once
 
 #include <functional>
@@ -50,18 +53,27 @@ class SerialPort {
   // all when the port is not open or has failed (the device went away).
   virtual std::optional<std::string> Read() = 0;
 
-  // Closes the port and lets the device go at once. Bytes written and not
-  // yet sent are dropped: closing stops a transfer. Nothing arrives after
-  // Close. Closing a closed port does nothing.
+  // Closes the port and lets the device go, keeping every byte written:
+  // whatever has not been sent yet still goes out. The core closes so once
+  // the port has reported everything sent, or once the trainer has answered,
+  // so nothing is left to wait for then. Nothing arrives after Close.
+  // Closing a closed port does nothing.
   virtual void Close() = 0;
+  // Stops at once: bytes written and not yet sent are dropped, and the device
+  // is let go. For a transfer the user stops or a port that failed. Nothing
+  // arrives after Abort. Aborting a closed port does nothing.
+  virtual void Abort() = 0;
 
   // Called when bytes have arrived, and when the open port fails, so that a
   // waiting reader learns of it from its next Read (and a writer that waits
-  // for its bytes to leave learns that they never will). Empty for none.
+  // for its bytes to go learns that they never will). Empty for none.
   std::function<void()> onArrival;
-  // Called when everything written to the open port has left it, down to the
-  // line itself (not merely handed to the driver). A port that fails first
-  // never calls it. Empty for none.
+  // Called when the port holds no byte written that it has not handed on,
+  // and the system reports everything transmitted: on a serial line down to
+  // the line itself, with the driver's queue and the device's own buffer
+  // empty. (A pseudo-terminal reports it once its reader can have the bytes;
+  // it cannot tell when they are read.) A port that fails first never calls
+  // it. Empty for none.
   std::function<void()> onAllSent;
 };
 

@@ -162,6 +162,7 @@ void ProgrammingPanel::ToolMenuStatus(bool Status) {
 void ProgrammingPanel::TableStatus(bool Status) { Table1Enabled = Status; }
 
 void ProgrammingPanel::TableCancelButton_Click() {
+  const bool idle = IsIdle(EntryState);
   // Undo the marks of the running tool.
   switch (EntryState) {
     case PlaceState:
@@ -209,10 +210,10 @@ void ProgrammingPanel::TableCancelButton_Click() {
       // clang-format on
       break;
   }
-  // Esc stops a transfer under way: an upload's wait ends without a word, a
-  // download still sending ends incomplete, and says so.
-  const bool downloadStopped = Link.DownloadSending();
-  if (PortOpenFlag) ClosePort();
+  // Esc ends an upload under way without a word. A download still sending
+  // ends incomplete, and says so, but only for Esc in the idle state: Esc
+  // that cancels an entry or a tool cancels only that.
+  const bool downloadStopped = Link.CancelTransfer(idle);
   if (SavedLineFlag) {
     for (int c = 0; c < 5; ++c) Table1.SetText(CursorRow, c, SavedLine[c]);
     StringTable.SetText(CursorRow, 0, SavedLine[5]);

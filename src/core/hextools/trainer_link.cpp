@@ -6,6 +6,7 @@
 #include "hextools/hex_records.h"
 #include "hextools/hex_tools.h"
 #include "hextools/upload_cutter.h"
+#include "tables/prompts.h"
 
 namespace parvix {
 
@@ -47,12 +48,14 @@ void TrainerLink::PortOption_Click(int Index) {
   }
 }
 
-SerialPort::OpenResult TrainerLink::OpenPort() {
+SerialPort::OpenResult TrainerLink::OpenPort(Transfer transfer) {
   SerialPort* port = Port();
   if (port == nullptr) return SerialPort::OpenResult::NotAvailable;
   const SerialPort::OpenResult result = port->Open(w_.CommPortNumber);
   if (result == SerialPort::OpenResult::Opened) {
     w_.PortOpenFlag = true;
+    transfer_ = transfer;
+    transferPort_ = w_.CommPortNumber;
     port->onArrival = [this] { Port_DataArrived(); };
     port->onAllSent = [this] { Port_AllSent(); };
   }
@@ -68,23 +71,39 @@ void TrainerLink::ShowPortMessage() {
 
 bool TrainerLink::RefuseWhileTransferRuns() {
   if (!w_.PortOpenFlag) return false;
-  ShowPortMessage();
+  // The port chosen now may be another: the message names the busy one.
+  const std::string text = "A transfer is running on Comm" + std::to_string(transferPort_) +
+                           ". Wait until it ends, or press Esc to stop it.";
+  w_.MsgBoxAnswer = std::to_string(w_.host.MsgBox(text, kMsgInformation));
   return true;
 }
 
-void TrainerLink::ClosePort() {
+void TrainerLink::ReleasePort(bool abort) {
   // A transfer ends with its port: an upload's wait and a cut still pending,
-  // a download's sending (what has not left is dropped) and its closing.
-  uploadWaiting_ = false;
-  downloadSending_ = false;
+  // a download's sending and its closing.
+  transfer_ = Transfer::None;
   w_.host.StopTimer(TimerId::CreateHexTimer);
   w_.host.StopTimer(TimerId::PortCloseTimer);
   if (SerialPort* port = Port()) {
     port->onArrival = nullptr;
     port->onAllSent = nullptr;
-    port->Close();
+    if (abort) {
+      port->Abort();
+    } else {
+      port->Close();
+    }
   }
   w_.PortOpenFlag = false;
+}
+
+void TrainerLink::ClosePort() { ReleasePort(transfer_ != Transfer::Sent); }
+
+bool TrainerLink::CancelTransfer(bool idle) {
+  if (!w_.PortOpenFlag) return false;
+  const bool sending = transfer_ == Transfer::Sending;
+  if (sending && !idle) return false;
+  ClosePort();
+  return sending;
 }
 
 // ---- Download -------------------------------------------------------------------------
@@ -104,7 +123,7 @@ void TrainerLink::FailDownload(bool portMessage) {
     ShowPortMessage();
   } else {
     w_.MsgBoxAnswer = std::to_string(w_.host.MsgBox("Unable to download.", kMsgCritical));
-    if (w_.PortOpenFlag) ClosePort();
+    if (w_.PortOpenFlag) ReleasePort(true);
   }
   // A port that fails while the records are leaving can do so in the middle
   // of an entry begun meanwhile: that entry is left as it is.
@@ -114,7 +133,7 @@ void TrainerLink::FailDownload(bool portMessage) {
 
 void TrainerLink::DownloadTimer_Timer() {
   w_.host.StopTimer(TimerId::DownloadTimer);
-  const SerialPort::OpenResult opened = OpenPort();
+  const SerialPort::OpenResult opened = OpenPort(Transfer::Sending);
   if (opened != SerialPort::OpenResult::Opened) {
     FailDownload(opened == SerialPort::OpenResult::NotAvailable);
     return;
@@ -126,21 +145,20 @@ void TrainerLink::DownloadTimer_Timer() {
     FailDownload(false);
     return;
   }
-  // "Downloading . . ." stays until the port reports the last byte gone.
-  downloadSending_ = true;
+  // "Downloading . . ." stays until the port reports the last byte transmitted.
 }
 
 void TrainerLink::Port_AllSent() {
-  if (!downloadSending_) return;
-  downloadSending_ = false;
+  if (transfer_ != Transfer::Sending) return;
+  transfer_ = Transfer::Sent;
   w_.TipsLabel.text = "Download completed.";
   w_.host.StartTimer(TimerId::PortCloseTimer, kPortCloseDelayMs);
 }
 
 void TrainerLink::PortCloseTimer_Timer() {
   w_.host.StopTimer(TimerId::PortCloseTimer);
-  // The last record has left: the port lets the device go.
-  if (w_.PortOpenFlag) ClosePort();
+  // The last record has been transmitted: the port lets the device go.
+  if (w_.PortOpenFlag) ReleasePort(false);
 }
 
 // ---- Upload ----------------------------------------------------------------------------
@@ -149,20 +167,19 @@ void TrainerLink::FailUpload(bool portMessage) {
   if (portMessage) {
     ShowPortMessage();
   } else if (w_.PortOpenFlag) {
-    ClosePort();
+    ReleasePort(true);
   }
-  w_.ControlTransfer(w_.IdleState());
-  w_.TipsLabel.text = "Upload incomplete.";
+  EndUpload("Upload incomplete.");
 }
 
 void TrainerLink::UploadFile_Click() {
   if (!IsIdle(w_.EntryState)) return;
+  if (RefuseWhileTransferRuns()) return;
   const int answer = w_.host.MsgBox(kUploadQuestion, kMsgOkCancelInformation);
   w_.MsgBoxAnswer = std::to_string(answer);
   if (answer == kAnswerCancel) return;
-  if (RefuseWhileTransferRuns()) return;
   w_.TipsLabel.text = "Ready for upload . . .";
-  const SerialPort::OpenResult opened = OpenPort();
+  const SerialPort::OpenResult opened = OpenPort(Transfer::Waiting);
   if (opened != SerialPort::OpenResult::Opened) {
     FailUpload(opened == SerialPort::OpenResult::NotAvailable);
     return;
@@ -176,19 +193,18 @@ void TrainerLink::UploadFile_Click() {
     return;
   }
   // The reply comes in through Port_DataArrived; the window stays usable.
-  uploadWaiting_ = true;
 }
 
 void TrainerLink::Port_DataArrived() {
   SerialPort* port = Port();
   if (port == nullptr) return;
   const std::optional<std::string> received = port->Read();
-  if (!received && downloadSending_) {
+  if (!received && transfer_ == Transfer::Sending) {
     FailDownload(false);
     return;
   }
   // Bytes outside an upload's wait (an echo during a download) are dropped.
-  if (!uploadWaiting_) return;
+  if (transfer_ != Transfer::Waiting) return;
   if (!received) {
     FailUpload(false);
     return;
@@ -199,22 +215,24 @@ void TrainerLink::Port_DataArrived() {
   UploadText += *received;
   if (!UploadText.empty()) w_.TipsLabel.text = "Uploading . . .";
   if (UploadText.find(kEndRecord, from) != std::string::npos) {
-    uploadWaiting_ = false;
+    transfer_ = Transfer::Replied;
     w_.TipsLabel.text = "Formatting received data . . .";
     w_.host.StartTimer(TimerId::CreateHexTimer, kCreateHexDelayMs);
     return;
   }
   if (UploadText.size() > kMaxUploadBytes) {
-    ClosePort();
+    ReleasePort(true);
     w_.MsgBoxAnswer = std::to_string(w_.host.MsgBox(kCorruptUpload, kMsgCritical));
-    w_.ControlTransfer(w_.IdleState());
-    w_.TipsLabel.text = "Upload failed.";
+    EndUpload("Upload failed.");
   }
 }
 
 void TrainerLink::EndUpload(std::string_view tips) {
-  w_.ControlTransfer(w_.IdleState());
-  if (!tips.empty()) w_.TipsLabel.text = std::string(tips);
+  // A line being keyed meanwhile keeps its state, and with it the saved
+  // line that Esc restores.
+  if (IsIdle(w_.EntryState)) w_.ControlTransfer(w_.IdleState());
+  w_.TipsLabel.text =
+      tips.empty() ? TipsListItem(static_cast<int>(w_.EntryState)) : std::string(tips);
 }
 
 void TrainerLink::CreateHexTimer_Timer() {
@@ -223,7 +241,7 @@ void TrainerLink::CreateHexTimer_Timer() {
     port->SetDtr(false);
     port->SetRts(false);
   }
-  ClosePort();
+  ReleasePort(false);
   std::vector<std::string>& hexList = w_.Hex.HexList;
   UploadCut cut = CutUpload(UploadText);
   hexList = std::move(cut.records);

@@ -5,11 +5,13 @@
 // one-shot timers: the confirmation, then one tick that writes every record
 // back to back. At 2,400 baud a large image takes minutes to leave, so the
 // download stays under way until the port reports that the last byte has
-// gone (or fails); only then is it completed, and the port closes 100 ms
-// later. While it sends, the port is in use, as during an upload. The upload
-// sends its request and then waits for the trainer's reply without blocking
-// the window: each arrival on the port appends to UploadText, and once the
-// end record is in, a timer cuts the text into records and saves them.
+// been transmitted (or fails); only then is it completed, and the port
+// closes 100 ms later, keeping every byte. While it sends, the port is in use,
+// as during an upload, and a new transfer is refused. The upload sends its
+// request and then waits for the trainer's reply without blocking the
+// window: each arrival on the port appends to UploadText, and once the end
+// record is in, a timer cuts the text into records and saves them. Only a
+// transfer stopped by the user or by a failure drops what has not been sent.
 #pragma once
 
 #include <string>
@@ -56,32 +58,49 @@ class TrainerLink {
   // Everything the download wrote has left the port.
   void Port_AllSent();
 
-  // Closes the port of a running transfer (the common cancel, quitting);
-  // an upload that is waiting for its reply, or a download still sending,
-  // ends with it.
+  // Quitting: lets go of the port of a running transfer. An upload, or a
+  // download still sending, stops (what has not been sent is dropped); a
+  // download already completed keeps its bytes.
   void ClosePort();
+  // The common cancel (Esc): ends an upload under way. A download still
+  // sending stops only when Esc is pressed in the idle state (`idle`): Esc
+  // that cancels an entry or a tool cancels only that. True when it stopped
+  // a download.
+  bool CancelTransfer(bool idle);
   // True while an upload waits for the trainer's end record.
-  bool UploadWaiting() const { return uploadWaiting_; }
+  bool UploadWaiting() const { return transfer_ == Transfer::Waiting; }
   // True while a download's records are still leaving the port.
-  bool DownloadSending() const { return downloadSending_; }
-  // A transfer of this program already holds the port: shows the port
-  // message and returns true, leaving that transfer and its tips text alone.
+  bool DownloadSending() const { return transfer_ == Transfer::Sending; }
+  // A transfer of this program already holds the port: says so and returns
+  // true, leaving that transfer and its tips text alone.
   bool RefuseWhileTransferRuns();
 
  private:
+  // What the open port is doing for this program.
+  enum class Transfer {
+    None,
+    Sending,  // the download's records are leaving
+    Sent,     // all of them have been transmitted; the port closes shortly
+    Waiting,  // the upload waits for the trainer's end record
+    Replied,  // the reply is in; its cut is pending
+  };
+
   SerialPort* Port() const;
-  // Opens the chosen port for a transfer and takes its arrivals.
-  SerialPort::OpenResult OpenPort();
+  // Opens the chosen port for `transfer` and takes its arrivals.
+  SerialPort::OpenResult OpenPort(Transfer transfer);
+  // Ends the transfer and lets go of the port: `abort` drops what has not
+  // been sent, else every byte written still goes out.
+  void ReleasePort(bool abort);
   void ShowPortMessage();
   void FailDownload(bool portMessage);
   void FailUpload(bool portMessage);
-  // Ends the upload after the records have been cut, with `tips` left on the
-  // tips line (empty: the idle prompt).
+  // Ends the upload with `tips` on the tips line (empty: the prompt of the
+  // state then held). An entry begun during the upload is left as it is.
   void EndUpload(std::string_view tips);
 
   ProgrammingPanel& w_;
-  bool uploadWaiting_ = false;
-  bool downloadSending_ = false;
+  Transfer transfer_ = Transfer::None;
+  int transferPort_ = 0;  // the port number the running transfer opened
 };
 
 }  // namespace parvix

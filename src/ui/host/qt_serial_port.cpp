@@ -1,8 +1,9 @@
 #include "ui/host/qt_serial_port.h"
 
-#include <sys/ioctl.h>
+#include <termios.h>
 
 #include <QSignalBlocker>
+#include <cerrno>
 
 #include "ui/host/serial_devices.h"
 
@@ -10,20 +11,22 @@ namespace parvix::ui {
 
 namespace {
 
-// How often the queues are looked at while bytes are on their way; a byte
-// takes about 4 ms at 2,400 baud.
-constexpr int kSendPollMs = 20;
+// An ordinary close hands on what QSerialPort still holds; a device that
+// takes none of it for this long is let go with the rest.
+constexpr int kCloseWaitMs = 1000;
 
 }  // namespace
 
 QtSerialPort::QtSerialPort(QObject* parent) : QObject(parent) {
-  sendTimer_.setInterval(kSendPollMs);
-  connect(&sendTimer_, &QTimer::timeout, this, &QtSerialPort::CheckSent);
   connect(&device_, &QSerialPort::readyRead, this, &QtSerialPort::OnReadyRead);
   connect(&device_, &QSerialPort::errorOccurred, this, &QtSerialPort::OnError);
+  connect(&device_, &QSerialPort::bytesWritten, this, &QtSerialPort::OnBytesWritten);
 }
 
-QtSerialPort::~QtSerialPort() { Close(); }
+QtSerialPort::~QtSerialPort() {
+  Abort();
+  JoinDrain();
+}
 
 SerialPort::OpenResult QtSerialPort::Open(int portNumber) {
   // One device at a time.
@@ -65,9 +68,7 @@ void QtSerialPort::SetRts(bool on) {
 bool QtSerialPort::Write(std::string_view bytes) {
   if (!device_.isOpen() || failed_) return false;
   const qint64 size = static_cast<qint64>(bytes.size());
-  if (device_.write(bytes.data(), size) != size) return false;
-  if (!sendTimer_.isActive()) sendTimer_.start();
-  return true;
+  return device_.write(bytes.data(), size) == size;
 }
 
 std::optional<std::string> QtSerialPort::Read() {
@@ -77,33 +78,86 @@ std::optional<std::string> QtSerialPort::Read() {
 }
 
 void QtSerialPort::Close() {
-  sendTimer_.stop();
+  if (!device_.isOpen()) return;
+  // Whatever QSerialPort still holds is handed on; the system sends what it
+  // holds before the device is released (a serial driver drains on close).
+  while (!failed_ && device_.bytesToWrite() > 0 && device_.waitForBytesWritten(kCloseWaitMs)) {
+  }
+  Shut();
+}
+
+void QtSerialPort::Abort() {
   if (!device_.isOpen()) return;
   {
-    // Drop what has not left, from Qt's queue and the driver's, so that the
-    // close does not wait for it; a failure to do so changes nothing now.
+    // Drop what has not been sent, from QSerialPort's queue and the
+    // system's; the flush also ends a helper's wait in tcdrain. A failure to
+    // flush changes nothing now.
     const QSignalBlocker quiet(device_);
     device_.clear(QSerialPort::Output);
     device_.clearError();
   }
-  device_.close();
+  Shut();
+}
+
+void QtSerialPort::Shut() {
+  ++ticket_;
+  // The helper may still use the descriptor: it is joined before the close.
+  JoinDrain();
+  {
+    const QSignalBlocker quiet(device_);
+    device_.close();
+    device_.clearError();
+  }
   failed_ = false;
 }
 
-qint64 QtSerialPort::DriverOutputQueue() const {
-  int queued = 0;
-  if (::ioctl(static_cast<int>(device_.handle()), TIOCOUTQ, &queued) != 0) return 0;
-  return queued;
+void QtSerialPort::OnBytesWritten() {
+  if (failed_ || device_.bytesToWrite() > 0) return;
+  StartDrain();
 }
 
-void QtSerialPort::CheckSent() {
-  if (!device_.isOpen() || failed_) {
-    sendTimer_.stop();
+void QtSerialPort::StartDrain() {
+  if (drain_.joinable()) {
+    drainAgain_ = true;  // the helper's result will not cover these bytes
     return;
   }
-  if (device_.bytesToWrite() + DriverOutputQueue() > 0) return;
-  sendTimer_.stop();
+  const int fd = static_cast<int>(device_.handle());
+  const quint64 ticket = ticket_;
+  drain_ = std::thread([this, fd, ticket] {
+    int result;
+    do {
+      result = ::tcdrain(fd);
+    } while (result != 0 && errno == EINTR);
+    const bool drained = result == 0;
+    // The object outlives the helper (it is joined first); a call still
+    // queued when the object goes is dropped with it.
+    QMetaObject::invokeMethod(
+        this, [this, ticket, drained] { OnDrained(ticket, drained); }, Qt::QueuedConnection);
+  });
+}
+
+void QtSerialPort::OnDrained(quint64 ticket, bool drained) {
+  if (ticket != ticket_) return;  // a device let go since
+  JoinDrain();
+  if (failed_) return;
+  if (!drained) {
+    Fail();
+    return;
+  }
+  if (drainAgain_) {
+    drainAgain_ = false;
+    if (device_.bytesToWrite() == 0) StartDrain();
+    return;
+  }
+  // Bytes written since are still with QSerialPort: their own hand-over
+  // starts the next wait.
+  if (device_.bytesToWrite() > 0) return;
   emit allSent();
+}
+
+void QtSerialPort::JoinDrain() {
+  if (drain_.joinable()) drain_.join();
+  drainAgain_ = false;
 }
 
 void QtSerialPort::OnReadyRead() {
@@ -121,10 +175,11 @@ void QtSerialPort::OnError(QSerialPort::SerialPortError error) {
   }
   device_.clearError();
   if (failed_ || !device_.isOpen()) return;
-  // Nothing more can be sent or received: the core learns it from its next
-  // read, and closes the port.
+  Fail();
+}
+
+void QtSerialPort::Fail() {
   failed_ = true;
-  sendTimer_.stop();
   emit dataArrived();
 }
 

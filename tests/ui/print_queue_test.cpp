@@ -1,10 +1,12 @@
 // Printing through a real print queue, the default printer of a private cupsd
 // (support/private_cups.h) that keeps each job it prints as a PDF file: the
-// queue's paper, a queue that does not take jobs, and a printer removed while
-// the pages are drawn.
+// queue's paper or the user's own, a queue that does not take jobs, and a
+// printer removed while the pages are drawn.
 #include <QLabel>
 #include <QProcess>
+#include <QRegularExpression>
 #include <memory>
+#include <tuple>
 
 #include "support/pdf_text.h"
 #include "support/private_cups.h"
@@ -61,7 +63,10 @@ class PrintQueueTest : public QObject, public ShellFixture {
     m().Table1.SetText(31, kCommentColumn, "Last row of the page.");
     m().UsedRowCount = 32;
   }
-  void cleanup() { StopShell(); }
+  void cleanup() {
+    StopShell();
+    cups->SetUserOptions(kQueue, QString());
+  }
 
   void printsOnThePaperTheQueueIsSetTo() {
     for (const auto& [paper, size] :
@@ -79,6 +84,31 @@ class PrintQueueTest : public QObject, public ShellFixture {
       const QString text = PdfPageText(job, 1);
       QVERIFY2(text.contains("Page: 1 of 1") && text.contains("NOP Last row of the page."),
                qPrintable(text));
+    }
+  }
+
+  // The user's own options for the queue (lpoptions) set another paper than
+  // the queue's: the job goes out on the paper its pages were laid out for,
+  // not scaled or cut to the queue's, and with the user's other options.
+  void printsOnTheUsersPaperAndOptionsWhenTheyDifferFromTheQueues() {
+    for (const auto& [queuePaper, userPaper, size] :
+         {std::tuple<QString, QString, QString>{"A4", "Letter", "612 x 792 pts (letter)"},
+          {"Letter", "A4", "595 x 842 pts (A4)"}}) {
+      readyQueue(queuePaper);
+      cups->SetUserOptions(kQueue, "media=" + userPaper + " sides=two-sided-long-edge");
+      const int before = cups->JobFiles().size();
+      QVERIFY(print(nullptr));
+      QVERIFY2(QTest::qWaitFor([&] { return cups->JobFiles().size() == before + 1; }, 10000),
+               qPrintable(cups->Log()));
+      const QString job = cups->jobs() + "/" + cups->JobFiles().last();
+      QCOMPARE(PageSize(job), size);
+      QFile file(job.chopped(4) + ".options");
+      QVERIFY(file.open(QIODevice::ReadOnly));
+      const QStringList options =
+          QString::fromUtf8(file.readAll()).split(QRegularExpression("\\s+"));
+      QVERIFY2(options.contains("PageSize=" + userPaper) &&
+                   options.contains("sides=two-sided-long-edge"),
+               qPrintable(options.join(' ')));
     }
   }
 

@@ -14,9 +14,11 @@ namespace parvix::ui {
 // Missing when the print system does not know it.
 PrinterStatus QueueStatus(const QString& printerName);
 
-// Gives the PDF file `pdf` to the printer's queue as one job titled
-// `title`; false when the queue does not take it (it refuses jobs, or the
-// printer is gone).
-bool HandOver(const QString& printerName, const QString& pdf, const QString& title);
+// Gives the PDF file `pdf`, laid out on the paper named `paper` ("A4",
+// "Letter", ...), to the printer's queue as one job titled `title`, on that
+// paper and with the user's own options for the printer; false when the
+// queue does not take it (it refuses jobs, or the printer is gone).
+bool HandOver(const QString& printerName, const QString& pdf, const QString& title,
+              const QString& paper);
 
 }  // namespace parvix::ui

@@ -54,6 +54,7 @@ class PrinterJob {
   QPainter painter_;
   QString pdfPath_;  // the PDF target, or empty for a printer
   QString queue_;    // the printer's name, or empty for a PDF target
+  QString paper_;    // the printer's paper the pages are laid out for
   QString part_;     // the file the pages go to until the job ends
   QString documentName_;
   int pages_ = 0;

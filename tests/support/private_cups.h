@@ -80,6 +80,12 @@ class PrivateCups {
   }
 
   bool ok() const { return ok_; }
+
+  // Whether this process's CUPS calls reach the print system, or a socket
+  // nobody listens on, as when the print service is not running.
+  void SetAnswering(bool answering) {
+    cupsSetServer(QFile::encodeName(answering ? socket() : path("silent.sock")).constData());
+  }
   const QString& error() const { return error_; }
 
   // Adds the default queue `name`, set to `paper` ("Letter" or "A4"), its

@@ -128,6 +128,22 @@ class PrintQueueTest : public QObject, public ShellFixture {
     }
   }
 
+  // No printer, and no print service running, are each told as they are,
+  // before anything is asked or printed.
+  void missingPrinterAndSilentPrintServiceAreToldApart() {
+    QCOMPARE(cups->Admin("lpadmin", {"-x", kQueue}), QString());
+    QString box;
+    bool ended = print(&box);
+    QCOMPARE(cups->AddDefaultQueue(kQueue, "A4"), QString());
+    QVERIFY(ended);
+    QCOMPARE(box, Q(kNoPrinterText));
+    cups->SetAnswering(false);
+    ended = print(&box);
+    cups->SetAnswering(true);
+    QVERIFY(ended);
+    QCOMPARE(box, Q(kNoPrintServiceText));
+  }
+
   // The printer goes away after the first page is drawn: the job is not
   // taken, and the user is told so instead of the run ending as printed.
   void printerRemovedDuringTheRunFailsTheJob() {

@@ -13,6 +13,8 @@ namespace {
 // IPP printer-state "stopped": CUPS stops a queue when its device fails
 // (and when an administrator pauses it); its jobs then wait and do not print.
 constexpr int kPrinterStopped = 5;
+// How long the print service may take to take a connection.
+constexpr int kConnectMs = 3000;
 
 // The queue and the instance of a Qt printer name "queue" or "queue/instance".
 std::pair<QByteArray, QByteArray> QueueAndInstance(const QString& printerName) {
@@ -31,11 +33,19 @@ bool IsPaperOption(const char* name) {
 }
 }  // namespace
 
+PrinterStatus AbsentPrinterStatus() {
+  http_t* http = httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1,
+                              kConnectMs, nullptr);
+  if (http == nullptr) return PrinterStatus::NoService;
+  httpClose(http);
+  return PrinterStatus::Missing;
+}
+
 PrinterStatus QueueStatus(const QString& printerName) {
   const auto [name, instance] = QueueAndInstance(printerName);
   cups_dest_t* dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, name.constData(),
                                        instance.isEmpty() ? nullptr : instance.constData());
-  if (dest == nullptr) return PrinterStatus::Missing;
+  if (dest == nullptr) return AbsentPrinterStatus();
   auto option = [dest](const char* key) {
     return QByteArray(cupsGetOption(key, dest->num_options, dest->options));
   };

@@ -1,6 +1,6 @@
-// The print system (CUPS) for the print job: whether a printer's queue takes
-// jobs now, asked before a run starts, and the hand-over of the finished
-// job, whose answer says whether the queue took it.
+// The print system (CUPS) for the print job: whether it answers and a
+// printer's queue takes jobs now, asked before a run starts, and the
+// hand-over of the finished job, whose answer says whether the queue took it.
 #pragma once
 
 #include <QString>
@@ -11,8 +11,12 @@ namespace parvix::ui {
 
 // The state of the named queue ("name" or "name/instance"): Ready when it
 // accepts jobs and is not stopped, Refusing when it does not take jobs now,
-// Missing when the print system does not know it.
+// else as AbsentPrinterStatus says.
 PrinterStatus QueueStatus(const QString& printerName);
+// Why a printer is not found: Missing when the print system answers (it has
+// no such printer), NoService when it does not answer at all (it is not
+// running, or not reachable).
+PrinterStatus AbsentPrinterStatus();
 
 // Gives the PDF file `pdf`, laid out on the paper named `paper` ("A4",
 // "Letter", ...), to the printer's queue as one job titled `title`, on that

@@ -29,7 +29,7 @@ QString PrinterJob::PdfTarget() { return qEnvironmentVariable("PARVIX_PRINT_PDF"
 PrinterStatus PrinterJob::Status() {
   if (!PdfTarget().isEmpty()) return PrinterStatus::Ready;
   const QPrinterInfo info = Target();
-  return info.isNull() ? PrinterStatus::Missing : QueueStatus(info.printerName());
+  return info.isNull() ? AbsentPrinterStatus() : QueueStatus(info.printerName());
 }
 
 QPrinterInfo PrinterJob::Target() {

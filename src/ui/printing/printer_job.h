@@ -30,7 +30,8 @@ class PrinterJob {
   // The PDF file that stands in for the printer, or empty.
   static QString PdfTarget();
   // Whether pages can go anywhere now: a PDF target is always ready; a
-  // printer is missing, ready, or refusing jobs as its queue says.
+  // printer is ready or refusing jobs as its queue says, or missing, or not
+  // to be asked when the print service does not answer.
   static PrinterStatus Status();
   // The printer a job goes to: the default one, else the first installed.
   static QPrinterInfo Target();

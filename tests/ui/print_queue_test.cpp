@@ -1,16 +1,19 @@
 // Printing through a real print queue, the default printer of a private cupsd
 // (support/private_cups.h) that keeps each job it prints as a PDF file: the
 // queue's paper or the user's own, a queue that does not take jobs, and a
-// printer removed while the pages are drawn.
+// printer removed while the pages are drawn; and the program stopped by a
+// signal while its job is spooled.
 #include <QLabel>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <memory>
 #include <tuple>
 
 #include "support/pdf_text.h"
 #include "support/private_cups.h"
 #include "support/shell_fixture.h"
+#include "ui/base/stop_signals.h"
 
 namespace parvix::ui {
 
@@ -22,6 +25,10 @@ class PrintQueueTest : public QObject, public ShellFixture {
  private:
   std::unique_ptr<PrivateCups> cups;
   const char* const kQueue = "bench";
+  // Set in the environment of this program run again as a child process,
+  // which prints on the parent's print system until it is stopped.
+  static constexpr const char* kChild = "PARVIX_TEST_PRINTING_CHILD";
+  static bool isChild() { return qEnvironmentVariableIsSet(kChild); }
 
   // The page size pdfinfo reads from a printed job.
   static QString PageSize(const QString& pdf) {
@@ -51,6 +58,7 @@ class PrintQueueTest : public QObject, public ShellFixture {
 
  private slots:
   void initTestCase() {
+    if (isChild()) return;
     cups = std::make_unique<PrivateCups>();
     QVERIFY2(cups->ok(), qPrintable(cups->error()));
     QCOMPARE(cups->AddDefaultQueue(kQueue, "Letter"), QString());
@@ -65,7 +73,7 @@ class PrintQueueTest : public QObject, public ShellFixture {
   }
   void cleanup() {
     StopShell();
-    cups->SetUserOptions(kQueue, QString());
+    if (cups) cups->SetUserOptions(kQueue, QString());
   }
 
   void printsOnThePaperTheQueueIsSetTo() {
@@ -142,6 +150,35 @@ class PrintQueueTest : public QObject, public ShellFixture {
     cups->SetAnswering(true);
     QVERIFY(ended);
     QCOMPARE(box, Q(kNoPrintServiceText));
+  }
+
+  // The program is stopped (SIGTERM: killed, or the session ends) while the
+  // pages are spooled: it ends as it ends otherwise, and its spool file in
+  // the temporary folder goes with it.
+  void stoppedDuringTheRunLeavesNoSpoolFile() {
+    if (isChild()) {
+      QuitOnStopSignals();
+      AnswerNextBox(QMessageBox::Ok);
+      window().action("PrintFile")->trigger();
+      QApplication::exec();  // until the signal ends it, as in main()
+      return;
+    }
+    readyQueue("A4");
+    QTemporaryDir temp;
+    QProcess child;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(kChild, "1");
+    env.insert("TMPDIR", temp.path());
+    env.insert("QTEST_DISABLE_STACK_DUMP", "1");
+    child.setProcessEnvironment(env);
+    child.setProcessChannelMode(QProcess::MergedChannels);
+    child.start(QCoreApplication::applicationFilePath(), {QTest::currentTestFunction()});
+    auto spooled = [&temp] { return QDir(temp.path()).entryList(QDir::Files); };
+    QVERIFY2(QTest::qWaitFor([&] { return !spooled().isEmpty(); }, 15000),
+             child.readAll().constData());
+    child.terminate();
+    QVERIFY(child.waitForFinished(10000));
+    QVERIFY2(spooled().isEmpty(), qPrintable(spooled().join(' ') + "\n" + child.readAll()));
   }
 
   // The printer goes away after the first page is drawn: the job is not

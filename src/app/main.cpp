@@ -3,6 +3,7 @@
 #include <QApplication>
 
 #include "base/text_file.h"
+#include "ui/base/stop_signals.h"
 #include "ui/editor/shell.h"
 
 int main(int argc, char* argv[]) {
@@ -12,6 +13,9 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName("Quenmar Parvix");
   QApplication::setOrganizationName("Quenmar");
+  // Asked to stop by a signal, the program still leaves through the end of
+  // main(), where the windows and a print job's spool file go.
+  parvix::ui::QuitOnStopSignals();
   parvix::ui::Shell shell;
   shell.Start();
   return QApplication::exec();

@@ -91,9 +91,10 @@ TEST_F(PrintRunTest, CancelNoPrinterAddressErrorOrPrinterFailureGiveTheWindowBac
   RunPrint(kAnswerCancel);
   EXPECT_EQ(w.Table1.Text(1, kAddressColumn), "");  // no addresses assigned
   EXPECT_EQ(host.enabled.count(WindowId::Main), 0u);
-  // No printer, or one whose queue takes no jobs now: told instead of the
-  // print question, and the window is never taken.
+  // No printer, no print service, or a printer whose queue takes no jobs
+  // now: told instead of the print question, and the window is never taken.
   for (const auto& [status, text] : {std::pair{PrinterStatus::Missing, &kNoPrinterText},
+                                     std::pair{PrinterStatus::NoService, &kNoPrintServiceText},
                                      std::pair{PrinterStatus::Refusing, &kPrinterRefusesText}}) {
     host.printerStatus = status;
     host.boxes.clear();

@@ -2,7 +2,8 @@
 // in a temporary folder, with queues whose jobs land as files in a folder of
 // that temporary folder, and lpadmin, cupsreject and friends (cups-client)
 // to set the queues up. The process's CUPS calls (Qt's printers included) go
-// to it once it has started; the machine's own print system is not touched.
+// to it once it has started, and read the user's destination options
+// (lpoptions) from its folder; the machine's own print system is not touched.
 #pragma once
 
 #include <cups/cups.h>
@@ -39,13 +40,15 @@ class PrivateCups {
       files += parts[0] + " " + path(parts[1]) + "\n";
     }
     Write("cups-files.conf", "ServerRoot " + root + "\n" + files + "DataDir /usr/share/cups\n");
-    // The device: writes each job's document into the folder its URI names.
-    // Only its owner may run it, so cupsd runs it as root, who may write there.
+    // The device: writes each job's document into the folder its URI names,
+    // and the job's options beside it. Only its owner may run it, so cupsd
+    // runs it as root, who may write there.
     Write("bin/backend/capture",
           "#!/bin/sh\n"
           "[ $# -eq 0 ] && { echo 'direct capture \"Unknown\" \"Capture\"'; exit 0; }\n"
-          "if [ -n \"$6\" ]; then cat \"$6\"; else cat; fi > "
-          "\"${DEVICE_URI#capture:}/job-$1.pdf\"\n");
+          "out=\"${DEVICE_URI#capture:}/job-$1\"\n"
+          "printf '%s\\n' \"$5\" > \"$out.options\"\n"
+          "if [ -n \"$6\" ]; then cat \"$6\"; else cat; fi > \"$out.pdf\"\n");
     QFile::setPermissions(path("bin/backend/capture"),
                           QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     cupsd_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
@@ -61,6 +64,9 @@ class PrivateCups {
       return;
     }
     qputenv("CUPS_SERVER", socket().toLocal8Bit());
+    // Read by CUPS once, at the process's first CUPS call: the user's
+    // options come from this folder's lpoptions from then on.
+    qputenv("CUPS_SERVERROOT", root.toLocal8Bit());
     cupsSetServer(socket().toLocal8Bit().constData());
     ok_ = true;
   }
@@ -69,10 +75,17 @@ class PrivateCups {
     if (!cupsd_.waitForFinished(3000)) cupsd_.kill();
     cupsd_.waitForFinished(1000);
     qunsetenv("CUPS_SERVER");
+    qunsetenv("CUPS_SERVERROOT");
     cupsSetServer(nullptr);
   }
 
   bool ok() const { return ok_; }
+
+  // Whether this process's CUPS calls reach the print system, or a socket
+  // nobody listens on, as when the print service is not running.
+  void SetAnswering(bool answering) {
+    cupsSetServer(QFile::encodeName(answering ? socket() : path("silent.sock")).constData());
+  }
   const QString& error() const { return error_; }
 
   // Adds the default queue `name`, set to `paper` ("Letter" or "A4"), its
@@ -93,9 +106,18 @@ class PrivateCups {
     return p.exitCode() == 0 ? QString() : program + ": " + p.readAllStandardError();
   }
 
-  // The folder the queues' jobs land in, one job-N.pdf each.
+  // The user's own options for `queue`, as lpoptions -p queue -o ... keeps
+  // them ("media=Letter"); empty clears them.
+  void SetUserOptions(const QString& queue, const QString& options) {
+    Write("lpoptions", options.isEmpty() ? QString() : "Dest " + queue + " " + options + "\n");
+  }
+
+  // The folder the queues' jobs land in, one job-N.pdf each, with the
+  // options the device got for it in job-N.options.
   QString jobs() const { return path("jobs"); }
-  QStringList JobFiles() const { return QDir(jobs()).entryList(QDir::Files, QDir::Name); }
+  QStringList JobFiles() const {
+    return QDir(jobs()).entryList({"*.pdf"}, QDir::Files, QDir::Name);
+  }
   // How many jobs the print system has taken so far, printed or not.
   int JobsTaken() const {
     QProcess p;

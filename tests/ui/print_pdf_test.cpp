@@ -107,7 +107,8 @@ class PrintPdfTest : public QObject, public ShellFixture {
     QCOMPARE(PdfPageText(pdf, 3), QString("<pdftotext failed>"));  // two pages, no more
   }
 
-  // A file that cannot be written is a printer failure; no printer at all is told before the start.
+  // A file that cannot be written is a printer failure; no printer at all (or no print service
+  // to ask) is told before the start.
   void printerTroubleIsToldAndTheWindowComesBack() {
     qputenv("PARVIX_PRINT_PDF", dir.filePath("no/such/folder/x.pdf").toLocal8Bit());
     QString failure;
@@ -119,7 +120,9 @@ class PrintPdfTest : public QObject, public ShellFixture {
     qunsetenv("PARVIX_PRINT_PDF");
     if (!QPrinterInfo::availablePrinterNames().isEmpty()) QSKIP("this machine has a printer");
     QVERIFY(printEndsAndGivesTheWindowBack(&failure));
-    QCOMPARE(failure, Q(kNoPrinterText));
+    // Which of the two depends on whether this machine's print service runs.
+    QVERIFY2(failure == Q(kNoPrinterText) || failure == Q(kNoPrintServiceText),
+             qPrintable(failure));
   }
 
   // Both templates, full, fit the printable area of A4 and of Letter: the heading lines and the

@@ -1,14 +1,19 @@
 // Printing through a real print queue, the default printer of a private cupsd
 // (support/private_cups.h) that keeps each job it prints as a PDF file: the
-// queue's paper, a queue that does not take jobs, and a printer removed while
-// the pages are drawn.
+// queue's paper or the user's own, a queue that does not take jobs, and a
+// printer removed while the pages are drawn; and the program stopped by a
+// signal while its job is spooled.
 #include <QLabel>
 #include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
 #include <memory>
+#include <tuple>
 
 #include "support/pdf_text.h"
 #include "support/private_cups.h"
 #include "support/shell_fixture.h"
+#include "ui/base/stop_signals.h"
 
 namespace parvix::ui {
 
@@ -20,6 +25,10 @@ class PrintQueueTest : public QObject, public ShellFixture {
  private:
   std::unique_ptr<PrivateCups> cups;
   const char* const kQueue = "bench";
+  // Set in the environment of this program run again as a child process,
+  // which prints on the parent's print system until it is stopped.
+  static constexpr const char* kChild = "PARVIX_TEST_PRINTING_CHILD";
+  static bool isChild() { return qEnvironmentVariableIsSet(kChild); }
 
   // The page size pdfinfo reads from a printed job.
   static QString PageSize(const QString& pdf) {
@@ -49,6 +58,7 @@ class PrintQueueTest : public QObject, public ShellFixture {
 
  private slots:
   void initTestCase() {
+    if (isChild()) return;
     cups = std::make_unique<PrivateCups>();
     QVERIFY2(cups->ok(), qPrintable(cups->error()));
     QCOMPARE(cups->AddDefaultQueue(kQueue, "Letter"), QString());
@@ -61,7 +71,10 @@ class PrintQueueTest : public QObject, public ShellFixture {
     m().Table1.SetText(31, kCommentColumn, "Last row of the page.");
     m().UsedRowCount = 32;
   }
-  void cleanup() { StopShell(); }
+  void cleanup() {
+    StopShell();
+    if (cups) cups->SetUserOptions(kQueue, QString());
+  }
 
   void printsOnThePaperTheQueueIsSetTo() {
     for (const auto& [paper, size] :
@@ -82,6 +95,31 @@ class PrintQueueTest : public QObject, public ShellFixture {
     }
   }
 
+  // The user's own options for the queue (lpoptions) set another paper than
+  // the queue's: the job goes out on the paper its pages were laid out for,
+  // not scaled or cut to the queue's, and with the user's other options.
+  void printsOnTheUsersPaperAndOptionsWhenTheyDifferFromTheQueues() {
+    for (const auto& [queuePaper, userPaper, size] :
+         {std::tuple<QString, QString, QString>{"A4", "Letter", "612 x 792 pts (letter)"},
+          {"Letter", "A4", "595 x 842 pts (A4)"}}) {
+      readyQueue(queuePaper);
+      cups->SetUserOptions(kQueue, "media=" + userPaper + " sides=two-sided-long-edge");
+      const int before = cups->JobFiles().size();
+      QVERIFY(print(nullptr));
+      QVERIFY2(QTest::qWaitFor([&] { return cups->JobFiles().size() == before + 1; }, 10000),
+               qPrintable(cups->Log()));
+      const QString job = cups->jobs() + "/" + cups->JobFiles().last();
+      QCOMPARE(PageSize(job), size);
+      QFile file(job.chopped(4) + ".options");
+      QVERIFY(file.open(QIODevice::ReadOnly));
+      const QStringList options =
+          QString::fromUtf8(file.readAll()).split(QRegularExpression("\\s+"));
+      QVERIFY2(options.contains("PageSize=" + userPaper) &&
+                   options.contains("sides=two-sided-long-edge"),
+               qPrintable(options.join(' ')));
+    }
+  }
+
   // A queue that refuses jobs, or has stopped: told before anything is asked
   // or printed, and the window stays usable.
   void queueThatDoesNotTakeJobsIsToldBeforeTheRun() {
@@ -96,6 +134,51 @@ class PrintQueueTest : public QObject, public ShellFixture {
       QCOMPARE(find<QLabel>("TipsLabel")->text(), tips);  // no run began
       QCOMPARE(cups->JobsTaken(), jobs);
     }
+  }
+
+  // No printer, and no print service running, are each told as they are,
+  // before anything is asked or printed.
+  void missingPrinterAndSilentPrintServiceAreToldApart() {
+    QCOMPARE(cups->Admin("lpadmin", {"-x", kQueue}), QString());
+    QString box;
+    bool ended = print(&box);
+    QCOMPARE(cups->AddDefaultQueue(kQueue, "A4"), QString());
+    QVERIFY(ended);
+    QCOMPARE(box, Q(kNoPrinterText));
+    cups->SetAnswering(false);
+    ended = print(&box);
+    cups->SetAnswering(true);
+    QVERIFY(ended);
+    QCOMPARE(box, Q(kNoPrintServiceText));
+  }
+
+  // The program is stopped (SIGTERM: killed, or the session ends) while the
+  // pages are spooled: it ends as it ends otherwise, and its spool file in
+  // the temporary folder goes with it.
+  void stoppedDuringTheRunLeavesNoSpoolFile() {
+    if (isChild()) {
+      QuitOnStopSignals();
+      AnswerNextBox(QMessageBox::Ok);
+      window().action("PrintFile")->trigger();
+      QApplication::exec();  // until the signal ends it, as in main()
+      return;
+    }
+    readyQueue("A4");
+    QTemporaryDir temp;
+    QProcess child;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(kChild, "1");
+    env.insert("TMPDIR", temp.path());
+    env.insert("QTEST_DISABLE_STACK_DUMP", "1");
+    child.setProcessEnvironment(env);
+    child.setProcessChannelMode(QProcess::MergedChannels);
+    child.start(QCoreApplication::applicationFilePath(), {QTest::currentTestFunction()});
+    auto spooled = [&temp] { return QDir(temp.path()).entryList(QDir::Files); };
+    QVERIFY2(QTest::qWaitFor([&] { return !spooled().isEmpty(); }, 15000),
+             child.readAll().constData());
+    child.terminate();
+    QVERIFY(child.waitForFinished(10000));
+    QVERIFY2(spooled().isEmpty(), qPrintable(spooled().join(' ') + "\n" + child.readAll()));
   }
 
   // The printer goes away after the first page is drawn: the job is not

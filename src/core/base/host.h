@@ -81,9 +81,10 @@ enum class WindowId { Startup, Main, Watch, Equivalents, Disassembly, PrintInfor
 enum class Pointer { Default, Hourglass };
 
 // What the default printer says before a print run starts: ready for a job,
-// not there at all, or there but not taking jobs now (its queue refuses
-// them, or it has stopped on an error).
-enum class PrinterStatus { Ready, Missing, Refusing };
+// not there at all, not to be asked because the print service does not
+// answer, or there but not taking jobs now (its queue refuses them, or it
+// has stopped on an error).
+enum class PrinterStatus { Ready, Missing, NoService, Refusing };
 
 class Host {
  public:

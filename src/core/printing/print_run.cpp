@@ -21,6 +21,7 @@ const std::string kPrintAborted = "Print aborted.";
 const std::string* PrinterTroubleText(PrinterStatus status) {
   switch (status) {
     case PrinterStatus::Missing: return &kNoPrinterText;
+    case PrinterStatus::NoService: return &kNoPrintServiceText;
     case PrinterStatus::Refusing: return &kPrinterRefusesText;
     case PrinterStatus::Ready: break;
   }

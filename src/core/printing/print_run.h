@@ -95,6 +95,8 @@ class PrintRun {
 // The messages of printer trouble.
 inline const std::string kNoPrinterText =
     "No printer is installed on this computer. Install a printer and try again.";
+inline const std::string kNoPrintServiceText =
+    "The print service does not answer. Check that it is running, and try again.";
 inline const std::string kPrinterRefusesText =
     "The printer does not take print jobs now. Check that it is ready and accepts jobs, or "
     "choose another default printer, and try again.";

@@ -29,7 +29,7 @@ QString PrinterJob::PdfTarget() { return qEnvironmentVariable("PARVIX_PRINT_PDF"
 PrinterStatus PrinterJob::Status() {
   if (!PdfTarget().isEmpty()) return PrinterStatus::Ready;
   const QPrinterInfo info = Target();
-  return info.isNull() ? PrinterStatus::Missing : QueueStatus(info.printerName());
+  return info.isNull() ? AbsentPrinterStatus() : QueueStatus(info.printerName());
 }
 
 QPrinterInfo PrinterJob::Target() {
@@ -59,8 +59,10 @@ bool PrinterJob::Begin(const std::string& documentName) {
     const QPrinterInfo info = Target();
     if (info.isNull()) return false;
     queue_ = info.printerName();
-    // The paper the printer is set to, not Qt's A4.
+    // The paper the printer is set to, with the user's own options, not
+    // Qt's A4; the job is handed over on it.
     if (info.defaultPageSize().isValid()) paper = info.defaultPageSize();
+    paper_ = paper.key();
     QTemporaryFile spool(QDir::temp().filePath("parvix-print-XXXXXX.pdf"));
     spool.setAutoRemove(false);
     if (!spool.open()) return false;
@@ -96,7 +98,7 @@ bool PrinterJob::End() {
   bool ok = painter_.end() && printer_->printerState() != QPrinter::Error && QFile::exists(part_);
   printer_.reset();
   if (!queue_.isEmpty()) {
-    ok = ok && HandOver(queue_, part_, documentName_);
+    ok = ok && HandOver(queue_, part_, documentName_, paper_);
     QFile::remove(part_);
   } else {
     // rename() replaces an older file of that name in one step.

@@ -30,7 +30,8 @@ class PrinterJob {
   // The PDF file that stands in for the printer, or empty.
   static QString PdfTarget();
   // Whether pages can go anywhere now: a PDF target is always ready; a
-  // printer is missing, ready, or refusing jobs as its queue says.
+  // printer is ready or refusing jobs as its queue says, or missing, or not
+  // to be asked when the print service does not answer.
   static PrinterStatus Status();
   // The printer a job goes to: the default one, else the first installed.
   static QPrinterInfo Target();
@@ -54,6 +55,7 @@ class PrinterJob {
   QPainter painter_;
   QString pdfPath_;  // the PDF target, or empty for a printer
   QString queue_;    // the printer's name, or empty for a PDF target
+  QString paper_;    // the printer's paper the pages are laid out for
   QString part_;     // the file the pages go to until the job ends
   QString documentName_;
   int pages_ = 0;

@@ -58,17 +58,6 @@ struct WatchChanges {
   }
 };
 
-// A request to scroll a table so that a row shows; the serial changes with
-// every request so a view applies a repeated one too.
-struct ScrollRequest {
-  int row = 0;
-  unsigned serial = 0;
-  void Set(int r) {
-    row = r;
-    ++serial;
-  }
-};
-
 class WatchWindowDialog {
  public:
   explicit WatchWindowDialog(Host& host);

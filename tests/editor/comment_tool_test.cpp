@@ -102,6 +102,24 @@ TEST_F(CommentToolTest, EveryChangedCommentMarksTheProgramChanged) {
   }
 }
 
+// Ignore puts back the comment and with it the program's unchanged state, so
+// New starts without a save question; a typed comment kept with Done makes
+// New ask.
+TEST_F(CommentToolTest, IgnoreAfterTypingLeavesNoSaveQuestionDoneDoes) {
+  auto editRow2 = [&](const std::function<void()>& leave) {
+    p.CommentsTool_Click();
+    w.Table1_Click(2, kCommentColumn);
+    Type("mine");
+    leave();
+    host.boxes.clear();
+    w.NewFile_Click();  // the question, if asked, is answered Cancel
+  };
+  editRow2([&] { p.CommentCancelButton_Click(); });
+  EXPECT_TRUE(host.boxes.empty()) << host.LastBox();
+  editRow2([&] { p.CommentDoneButton_Click(); });
+  EXPECT_EQ(host.LastBox(), "Save changes to Pgm1.zvt?");
+}
+
 // Esc takes the light-green mark off the row being edited, also when the grid
 // cursor has moved to another row since (a drag over the table).
 TEST_F(CommentToolTest, EscUnmarksThePickedRowWhereverTheGridCursorIs) {

@@ -138,6 +138,10 @@ class MainWindowTest : public QObject, public ShellFixture {
     QCOMPARE(find<QLabel>("TipsLabel")->text(), QString("Preparing for simulation..."));
     QCOMPARE(m().WatchWindowDialogInstance.memoryText(0x8000), std::string("76"));
     QCOMPARE(m().Table1.Text(1, kAddressColumn), std::string("8000"));
+    // The start address is keyed at once: typed digits reach the keypad.
+    QTRY_VERIFY(watch->isActiveWindow());
+    QTest::keyClicks(nullptr, "8a");  // to the focused widget, as a keyboard types
+    QCOMPARE(shell->watchWindow.findChild<QLabel*>("AddrLbl")->text(), QString("008A"));
     // A window of its own that the main window owns: printing, which greys
     // the main window, leaves the watch window usable.
     QVERIFY(watch->isWindow());

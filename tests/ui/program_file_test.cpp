@@ -1,6 +1,7 @@
 // The program-file commands through the real widgets, headless: the menu
-// items reach Save As and Open with Qt's own file dialog, and closing the
-// main window asks the quit question and stays open on Cancel.
+// items reach Save As and Open with Qt's own file dialog, a program opened
+// or begun anew shows from its top, and closing the main window asks the
+// quit question and stays open on Cancel.
 #include <QAction>
 #include <QApplication>
 #include <QDir>
@@ -18,6 +19,7 @@
 #include <functional>
 
 #include "support/shell_fixture.h"
+#include "support/table_drivers.h"
 
 namespace parvix::ui {
 
@@ -71,6 +73,53 @@ class ProgramFileUiTest : public QObject, public ShellFixture {
     QCOMPARE(window().table()->model()->index(1, kMnemonicColumn).data().toString(),
              QString("NOP"));
     QCOMPARE(window().findChild<QLabel*>("TipsLabel")->text(), QString("File Opened."));
+  }
+
+  // A program that replaces the old one shows from its top, however far the
+  // old one was scrolled: its origin row and the cursor row below it are in
+  // view after Open and after New. A line keyed far down, with the view
+  // scrolled away, brings the cursor row back into view.
+  void newAndOpenShowTheTopAndKeyedLinesKeepTheCursorInView() {
+    QTableView* table = window().table();
+    auto shown = [table](int row) {
+      const QRect cell = table->visualRect(table->model()->index(row, kMnemonicColumn));
+      return table->viewport()->rect().contains(cell);
+    };
+    // A long program of before, scrolled to its end.
+    auto scrollFarDown = [this, table] {
+      m().Table1.SetRows(1200);
+      m().StringTable.SetRows(1200);
+      table->scrollToBottom();
+    };
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    m().Table1.SetText(1, kMnemonicColumn, "NOP");
+    ChooseFile(dir.filePath("short.zvt"));
+    window().action("SaveAsFile")->trigger();
+
+    scrollFarDown();
+    QVERIFY(!shown(0));
+    ChooseFile(dir.filePath("short.zvt"));
+    window().action("OpenFile")->trigger();
+    QCOMPARE(cell(1, kMnemonicColumn), QString("NOP"));
+    QVERIFY(shown(0));
+    QVERIFY(shown(m().CursorRow));
+
+    scrollFarDown();
+    QVERIFY(!shown(0));
+    window().action("NewFile")->trigger();
+    QVERIFY(shown(0));
+    QVERIFY(shown(m().CursorRow));
+
+    scrollFarDown();
+    QVERIFY(!shown(0));
+    ClickCell(table, 1100, kMnemonicColumn);
+    QCOMPARE(m().CursorRow, 1100);
+    table->scrollToTop();
+    QTest::mouseClick(find<QPushButton>("INST(79)"), Qt::LeftButton);  // HLT
+    QCOMPARE(cell(1100, kMnemonicColumn), QString("HLT"));
+    QCOMPARE(m().CursorRow, 1101);
+    QVERIFY(shown(1101));
   }
 
   // A bare name gets ".zvt" from the dialog, which then asks before replacing

@@ -54,6 +54,17 @@ struct FocusRequest {
   }
 };
 
+// A request to scroll a table so that a row shows. The serial changes with
+// every request so that the ui applies a repeated request too.
+struct ScrollRequest {
+  int row = 0;
+  unsigned serial = 0;
+  void Set(int r) {
+    row = r;
+    ++serial;
+  }
+};
+
 // The name of element `index` of a control array: "REG(3)".
 inline std::string IndexedName(std::string_view name, int index) {
   std::string text(name);

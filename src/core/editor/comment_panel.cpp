@@ -62,6 +62,7 @@ void CommentPanel::MarkTarget() {
   w_.Table1.col = kCommentColumn;
   w_.Table1.SetBackColor(w_.TargetRow, kCommentColumn, kCommentRowGreen);
   w_.SavedComment = w_.Table1.Text(w_.TargetRow, kCommentColumn);
+  savedProgramChanged_ = w_.ProgramChanged;
 }
 
 void CommentPanel::CommentStatus(bool Status) {
@@ -137,6 +138,7 @@ void CommentPanel::CommentCancelButton_Click() {
   if (w_.EntryState != CommentState && w_.EntryState != CommentRowState) return;
   if (Editing()) {
     WriteTargetComment(w_.SavedComment);
+    w_.ProgramChanged = savedProgramChanged_;
     UnmarkTarget();
   }
   RowPicked = false;

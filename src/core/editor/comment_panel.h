@@ -69,10 +69,15 @@ class CommentPanel {
   void UnmarkTarget();
   void MarkTarget();
   // Writes the target row's comment; a comment that changes makes the
-  // program changed, however the tool is left afterwards (Done, Ignore, Esc).
+  // program changed, however the tool is left afterwards (Done, Esc, or
+  // Ignore for a row already passed with Next).
   void WriteTargetComment(const std::string& text);
 
   ProgrammingPanel& w_;
+  // Whether the program was changed when the target row was chosen, as
+  // SavedComment is the row's comment then: Ignore puts both back, so a
+  // comment typed and ignored leaves no save question behind.
+  bool savedProgramChanged_ = false;
 };
 
 }  // namespace parvix

@@ -197,6 +197,7 @@ bool ProgrammingPanel::Open_File() {
   Caption = kCaptionPrefix + FileTitle;
   SetWriteMode(false);
   NextLine(1);
+  ShowProgramTop();
   ControlTransfer(ProgramState);
   TipsLabel.text = "File Opened.";
   host.SetPointer(Pointer::Default);

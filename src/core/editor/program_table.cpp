@@ -59,6 +59,7 @@ void ProgrammingPanel::NextLine(int NextRow) {
   Table1.col = kMnemonicColumn;
   Table1.SetColors(NextRow, kMnemonicColumn, kGridFixedBackColor, kGridFixedForeColor);
   SelectionStartRow = SelectionEndRow = CursorRow;
+  Table1Scroll.Set(CursorRow);  // the view follows the cursor
 }
 
 void ProgrammingPanel::ColorOrigin(int RowNumber) {
@@ -124,6 +125,7 @@ void ProgrammingPanel::New_File() {
   TipsLabel.text = "New File.";
   FileState = FileNew;
   ProgramChanged = false;
+  ShowProgramTop();
 }
 
 void ProgrammingPanel::NewFile_Click() {

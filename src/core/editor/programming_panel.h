@@ -86,6 +86,9 @@ class ProgrammingPanel {
   Grid EditTable{5};        // clipboard rows
   Grid EditStringTable{1};  // clipboard operand names
   int CursorRow = 0;
+  // The row the program table's view brings into view: the cursor row each
+  // time NextLine moves the cursor, row 0 when a whole new program arrives.
+  ScrollRequest Table1Scroll;
   int UsedRowCount = 0;
   int SelectionStartRow = 0;
   int SelectionEndRow = 0;
@@ -171,6 +174,10 @@ class ProgrammingPanel {
   void AddRows(int RowNumber);
   void InsertLine(int StartRow, int Lines);
   void NextLine(int NextRow);
+  // A program that has just replaced the old one (New, Open, a disassembly)
+  // shows from its top: the origin row and the cursor on the row below. Runs
+  // after the new program's NextLine, whose request it replaces.
+  void ShowProgramTop() { Table1Scroll.Set(0); }
   void ColorOrigin(int RowNumber);
   void UpdateOrigins();
   void DeleteRows(int RowNumber);

@@ -165,6 +165,7 @@ void DataDialog::CopyOpcodes() {
   // The old program's cursor row may lie past the end of the new table:
   // the cursor goes to the first program row, as with an opened file.
   w_.NextLine(1);
+  w_.ShowProgramTop();
   w_.host.SetPointer(Pointer::Default);
 }
 

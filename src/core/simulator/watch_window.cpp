@@ -96,6 +96,7 @@ void WatchWindowDialog::Form_Unload() { loaded = false; }
 
 void WatchWindowDialog::load() {
   if (!loaded) Form_Load();
+  Focus.Set("AcceptButton");
 }
 
 // --- start address ---

@@ -58,17 +58,6 @@ struct WatchChanges {
   }
 };
 
-// A request to scroll a table so that a row shows; the serial changes with
-// every request so a view applies a repeated one too.
-struct ScrollRequest {
-  int row = 0;
-  unsigned serial = 0;
-  void Set(int r) {
-    row = r;
-    ++serial;
-  }
-};
-
 class WatchWindowDialog {
  public:
   explicit WatchWindowDialog(Host& host);
@@ -120,7 +109,9 @@ class WatchWindowDialog {
   void selectValue(int index) { selectItem(ValueList, index); }
 
   // --- hand-over ---
-  // Loads the window: runs the set-up unless it is loaded already.
+  // Loads the window: runs the set-up unless it is loaded already. Either
+  // way OK takes the keyboard, so that the start address, which the user
+  // keys next, can be typed at once.
   void load();
   // Copies the bytes of a code text (two hex digits per byte, three blanks
   // between; "XX" for a byte still given by a name) to memory from address on.

@@ -284,10 +284,11 @@ void MainWindow::Render() {
       focused == nullptr || !focused->isVisible() || !focused->isEnabled()) {
     table_->setFocus(Qt::OtherFocusReason);
   }
-  // Keep the cursor row in view when it moves.
-  if (model_.CursorRow != shownCursorRow_) {
-    shownCursorRow_ = model_.CursorRow;
-    table_->scrollTo(tableModel_->index(model_.CursorRow, kMnemonicColumn));
+  // The row the core asks to see: the cursor row after it moves, the top of
+  // a program that has just arrived.
+  if (model_.Table1Scroll.serial != scrollSerial_) {
+    scrollSerial_ = model_.Table1Scroll.serial;
+    table_->scrollTo(tableModel_->index(model_.Table1Scroll.row, kMnemonicColumn));
   }
   RenderChosenRows();
 }

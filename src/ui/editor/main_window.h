@@ -58,7 +58,7 @@ class MainWindow : public QMainWindow {
   QHBoxLayout* panelArea_ = nullptr;
   QString defaultButton_;
   unsigned focusSerial_ = 0;
-  int shownCursorRow_ = -1;
+  unsigned scrollSerial_ = 0;
   EventGate gate_{[this] { Render(); }};
 };
 

@@ -70,7 +70,7 @@ TEST_F(CommentToolTest, TypingNextDefaultAndIgnore) {
 
 // However the tool is left, a comment it changed makes the program changed,
 // so that New (like Open, Disassemble and Download) asks before dropping it;
-// a row only looked at changes nothing.
+// a row only looked at, or a comment Ignore put back, changes nothing.
 TEST_F(CommentToolTest, EveryChangedCommentMarksTheProgramChanged) {
   struct Case {
     const char* what;
@@ -85,6 +85,9 @@ TEST_F(CommentToolTest, EveryChangedCommentMarksTheProgramChanged) {
        [&] { Type("mine"), p.CommentNextButton_Click(); },
        [&] { p.CommentCancelButton_Click(); }, true},
       {"only looked at, then Esc", [] {}, [&] { w.TableCancelButton_Click(); }, false},
+      {"typed, then Ignore", [&] { Type("mine"); }, [&] { p.CommentCancelButton_Click(); }, false},
+      {"only stepped through with Next, then Done", [&] { p.CommentNextButton_Click(); },
+       [&] { p.CommentDoneButton_Click(); }, false},
       {"default comment already there, then Esc",
        [&] { w.Table1.SetText(2, kCommentColumn, "No Operation."), p.DefaultCommentButton_Click(); },
        [&] { w.TableCancelButton_Click(); }, false},

@@ -110,7 +110,6 @@ void CommentPanel::CommentNextButton_Click() {
   ++w_.TargetRow;
   MarkTarget();
   w_.ControlTransfer(CommentRowState);
-  w_.ProgramChanged = true;
 }
 
 void CommentPanel::DefaultCommentButton_Click() {
@@ -125,10 +124,9 @@ void CommentPanel::DefaultCommentButton_Click() {
 
 void CommentPanel::CommentDoneButton_Click() {
   if (w_.EntryState != CommentState && w_.EntryState != CommentRowState) return;
-  if (Editing()) {
-    UnmarkTarget();
-    w_.ProgramChanged = true;
-  }
+  // The program is marked changed by the comments that changed, not by
+  // leaving: rows only looked at leave no save question behind.
+  if (Editing()) UnmarkTarget();
   RowPicked = false;
   CommentsBox.visible = false;
   w_.ControlTransfer(w_.IdleState());

@@ -146,7 +146,7 @@ class ProgramFileParser {
     int rows = 0;
     if (auto f = Count(rows); f != ProgramFileFault::None) return f;
     // The counts are checked before anything is reserved for them.
-    if (rows > kMaxProgramRows) return ProgramFileFault::TooManyRows;
+    if (!FitsProgramTable(rows)) return ProgramFileFault::TooManyRows;
     if (!Take(static_cast<size_t>(rows), kRowMemory)) return ProgramFileFault::TooLarge;
     if (static_cast<size_t>(rows) > items_.Remaining() / kMinRowBytes) {
       return ProgramFileFault::Truncated;

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "base/hex_text.h"
 #include "editor/programming_panel.h"
 
 namespace parvix {
@@ -38,6 +39,14 @@ std::string OperandBytes8(std::string_view value) { return "   " + ByteOf(value,
 int RowsAfterAddRows(int rows, int RowNumber) {
   if (RowNumber < rows - kRowsBeyond) return rows;
   return GrownWithinRoom(rows, std::max(RowNumber + kRowsBeyond, kMinimumRows));
+}
+
+bool IsOriginAddress(std::string_view address) {
+  // A record holds at most 255 bytes: its last lies at most FE past FFFF.
+  constexpr int kHighestByteAddress = 0xFFFF + 0xFE;
+  if (address.size() != 4 && address.size() != 5) return false;
+  const std::optional<int> value = ParseHex(address);
+  return value && *value <= kHighestByteAddress;
 }
 
 bool ProgrammingPanel::NoRoomFor(int Lines) {

@@ -1,5 +1,5 @@
-// The program table: its columns, what its Label and Opcode cells hold, and
-// its size (the empty rows it keeps below the row being written, and its
+// The program table: its columns, what its Label, Addr. and Opcode cells hold,
+// and its size (the empty rows it keeps below the row being written, and its
 // room, the most rows it holds). The row primitives themselves (AddRows,
 // InsertLine, NextLine, ...) are members of ProgrammingPanel in
 // program_table.cpp; the program file reader refuses a file that counts more
@@ -93,5 +93,10 @@ constexpr int GrownWithinRoom(int rows, int wanted) {
 // RowNumber: ten rows beyond it when it lies within the last ten, never fewer
 // than 32, and never past the room.
 int RowsAfterAddRows(int rows, int RowNumber);
+
+// The address in an origin row: four hex digits, or five for the few
+// addresses past FFFF that a record running over the top of memory gives
+// its bytes in a disassembly.
+bool IsOriginAddress(std::string_view address);
 
 }  // namespace parvix

@@ -80,7 +80,7 @@ void CheckRecordBytes(const std::vector<std::string>& records, const Grid& table
 // The layout of the new program that the check gives for a marking.
 void CheckLayout(const NewProgram& p, int kept) {
   Require(!p.OriginList.empty() && p.OriginList.front().row == 0);
-  Require(p.NewRowCount <= kLastNewRow + 1);
+  Require(FitsProgramTable(p.NewRowCount + kRowsBeyond));
   int bytes = 0;
   size_t next = 0;
   for (int r = 0; r < p.NewRowCount; ++r) {

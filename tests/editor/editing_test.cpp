@@ -92,21 +92,21 @@ TEST_F(EditingTest, APasteBeyondTheTablesRoomIsRefusedWholeSoTheProgramStillOpen
   Select(1, 2);
   w.Clipboard.CopyEdit_Click();
   w.ProgramChanged = false;
-  // Two rows and the empty rows kept below them would pass the room by one.
-  w.Table1.SetRows(kMaxProgramRows - kRowsBeyond - 1);
+  // Two rows would pass the room by one.
+  w.Table1.SetRows(kMaxProgramRows - 1);
   w.StringTable.SetRows(w.Table1.Rows());
   w.Clipboard.PasteEdit_Click();
   EXPECT_EQ(host.LastBox(), kProgramFullText);
-  EXPECT_EQ(w.Table1.Rows(), kMaxProgramRows - kRowsBeyond - 1);
+  EXPECT_EQ(w.Table1.Rows(), kMaxProgramRows - 1);
   EXPECT_EQ(Mnemonic(7), "");
   EXPECT_FALSE(w.ProgramChanged);
   EXPECT_EQ(w.TipsLabel.text, "Program Mode.");
-  // One row fewer and they fit, with the table still within what Open reads.
-  w.Table1.SetRows(kMaxProgramRows - kRowsBeyond - 2);
+  // One row fewer and they fit, filling the table up to what Open reads.
+  w.Table1.SetRows(kMaxProgramRows - 2);
   w.StringTable.SetRows(w.Table1.Rows());
   w.Clipboard.PasteEdit_Click();
   EXPECT_EQ(Mnemonic(7), "MVI  A,   count");
-  EXPECT_LE(w.Table1.Rows(), kMaxProgramRows);
+  EXPECT_EQ(w.Table1.Rows(), kMaxProgramRows);
 }
 
 TEST_F(EditingTest, CopiedOriginsKeepTheirStartAndOtherRowsLoseTheirAddress) {

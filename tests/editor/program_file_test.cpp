@@ -426,8 +426,8 @@ TEST_F(ProgramFileTest, CountsAskingForFarMoreMemoryThanTheFileAreRefused) {
   EXPECT_TRUE(ReadProgramFile(CompactFile(kMaxProgramRows)).ok());
   ProgramFileContent content;
   content.rows.resize(kMaxProgramRows);
-  content.rows[0][0] = "Origin";
-  content.labels.assign(400'000, {"a", "XX"});  // the shortest names made here
+  content.rows[0] = {"Origin", "8000"};
+  content.variables.assign(400'000, {"a", "XX"});  // the shortest names made here
   EXPECT_TRUE(ReadProgramFile(WriteProgramFile(content)).ok());
 }
 
@@ -477,6 +477,57 @@ TEST_F(ProgramFileTest, NamesThatBreakTheNameRuleAreRefused) {
   ExpectNewUntitledProgram();
 }
 
+// Label and variable values and origin addresses have the forms the program
+// writes; a file with any other is refused like any damaged file, and every
+// form the program writes, or wrote in older files, opens again.
+TEST_F(ProgramFileTest, ValuesOfFormsTheProgramNeverWritesAreRefused) {
+  auto file = [](const std::string& origin, const std::string& label, const std::string& variable) {
+    return kWarningLine + "\"8085\"\r\n2\r\n" + Row("Origin", "8000", "", "", "") +
+           Row("Origin", origin, "", "", "") + "\"EOT\"\r\n1\r\n\"loop\",\"" + label +
+           "\"\r\n1\r\n\"count\",\"" + variable + "\"\r\n\"EOF\"\r\n";
+  };
+  struct Case {
+    const char* what;
+    std::string origin, label, variable;
+  } cases[] = {
+      {"markup as a label value", "9000", "<b>1</b>", "05"},
+      {"a label value that is not hex", "9000", "GGGG", "05"},
+      {"a variable value of a label's width", "9000", "8000", "0005"},
+      {"a variable value of one digit", "9000", "8000", "5"},
+      {"an origin address that is not hex", "GGGG", "8000", "05"},
+      {"an origin address of nine digits", "FFFFFFFFF", "8000", "05"},
+      {"an origin without an address", "", "8000", "05"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    EXPECT_EQ(ReadProgramFile(file(c.origin, c.label, c.variable)).fault,
+              ProgramFileFault::BadValue);
+  }
+  WriteBytes("values.zvt", file("GGGG", "8000", "05"));
+  Open("values.zvt");
+  ASSERT_EQ(host.boxes.size(), 1u);
+  EXPECT_EQ(host.LastBox(), "Unable to open file.");
+  ExpectNewUntitledProgram();
+
+  // Names without values yet, values in upper case as the program writes
+  // them and in lower case as older versions took them from a hex file, and
+  // the five-digit address of a record that runs past FFFF.
+  const std::vector<std::string> labelValues = {"XXXX", "8000", "80ab"};
+  const std::vector<std::string> variableValues = {"XX", "3E", "0f"};
+  for (int i = 0; i < 3; ++i) {
+    w.Symbols.AddLabel(GeneratedLabelName(i), labelValues[i]);
+    w.Symbols.AddVariable(GeneratedXXName(i), variableValues[i]);
+  }
+  SetRow(4, {"Origin", "10000", "", "", ""});
+  SaveAs("kinds.zvt");
+  w.NewFile_Click();
+  Open("kinds.zvt");
+  EXPECT_EQ(w.TipsLabel.text, "File Opened.");
+  EXPECT_EQ(w.Table1.Text(4, kAddressColumn), "10000");
+  EXPECT_EQ(w.Symbols.LabelEqtList, labelValues);
+  EXPECT_EQ(w.Symbols.XXEqtList, variableValues);
+}
+
 TEST_F(ProgramFileTest, RunningOutOfMemoryWhileOpeningIsRefusedNotFatal) {
 #if PARVIX_SANITIZED
   GTEST_SKIP() << "a sanitizer needs more address space than the limit leaves";
@@ -485,7 +536,7 @@ TEST_F(ProgramFileTest, RunningOutOfMemoryWhileOpeningIsRefusedNotFatal) {
   // with 64 MB of address space to spare.
   ProgramFileContent program;
   program.rows.resize(32);
-  program.rows[0][0] = "Origin";
+  program.rows[0] = {"Origin", "8000"};
   for (int i = 1; i <= 1'500'000; ++i) program.labels.emplace_back(GeneratedLabelName(i), "XXXX");
   const std::string bytes = WriteProgramFile(program);
   program = {};

@@ -14,14 +14,6 @@ using Line = std::array<std::string, 6>;
 
 class TableMouseTest : public SessionTest {
  protected:
-  // One click as the grid reports it: press, leaving the old cell, release, click.
-  void Click(int row, int col) {
-    const int oldRow = w.Table1.row, oldCol = w.Table1.col;
-    w.Table1_MouseDown(row, col);
-    w.Table1_LeaveCell(oldRow, oldCol);
-    w.Table1_MouseUp(row);
-    w.Table1_Click(row, col);
-  }
   void Drag(int from, int to, int col = kMnemonicColumn) {
     w.Table1_MouseDown(from, col), w.Table1_MouseUp(to);
   }

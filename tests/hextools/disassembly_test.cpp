@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "editor/program_table.h"
 #include "hextools/assembler.h"
 #include "hextools/hex_records.h"
 #include "support/session_fixture.h"
@@ -150,7 +151,7 @@ TEST_F(DisassemblyTest, TheCheckRefusesBadMarkingsWithTheirMessage) {
   Records everyOther;
   for (int address = 0; address < 0x10000; address += 2) everyOther.push_back({address, {0x00}});
   cases.push_back(
-      {everyOther, {}, "The marked bytes from address 88B8 on do not fit into one program."});
+      {everyOther, {}, kProgramFullText + " The marked bytes from address 88B8 on do not fit."});
   for (const auto& [records, marks, message] : cases) {
     SCOPED_TRACE(message);
     Load(records);

@@ -40,6 +40,15 @@ class SessionTest : public ::testing::Test {
     w.Table1.SetText(r, kLabelColumn, "Origin");
     w.Table1.SetText(r, kAddressColumn, address);
   }
+  // One click on the program table as the grid reports it: press, leaving
+  // the old current cell, release, click.
+  void Click(int row, int col) {
+    const int oldRow = w.Table1.row, oldCol = w.Table1.col;
+    w.Table1_MouseDown(row, col);
+    w.Table1_LeaveCell(oldRow, oldCol);
+    w.Table1_MouseUp(row);
+    w.Table1_Click(row, col);
+  }
 
   FakeHost host;
   Session session{host};

@@ -1,5 +1,7 @@
 #include "base/hex_text.h"
 
+#include <algorithm>
+
 namespace parvix {
 
 namespace {
@@ -37,6 +39,10 @@ std::string HexAtLeast4(int value) {
 }
 
 bool IsHexDigit(char c) { return HexDigitValue(c) >= 0; }
+
+bool IsHexDigits(std::string_view text, size_t count) {
+  return text.size() == count && std::all_of(text.begin(), text.end(), IsHexDigit);
+}
 
 int HexDigitValue(char c) {
   if (c >= '0' && c <= '9') return c - '0';

@@ -24,6 +24,8 @@ std::optional<int> ParseHex(std::string_view text);
 
 // True for 0-9, A-F, a-f.
 bool IsHexDigit(char c);
+// True when `text` is exactly `count` hex digits (either case).
+bool IsHexDigits(std::string_view text, size_t count);
 // The value of a hex digit character, or -1.
 int HexDigitValue(char c);
 // The value of a text of exactly two hex digits (either case), or -1.

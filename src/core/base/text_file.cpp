@@ -115,6 +115,14 @@ std::optional<std::string> ReadFileBytes(const std::string& path, std::size_t ma
   }
 }
 
+bool FileLargerThan(const std::string& path, std::size_t maxBytes) {
+  std::error_code ec;
+  const fs::path file = PathFromUtf8(path);
+  if (!fs::is_regular_file(file, ec)) return false;
+  const std::uintmax_t size = fs::file_size(file, ec);
+  return !ec && size > maxBytes;
+}
+
 bool WriteFileReplacing(const std::string& path, std::string_view bytes) {
   std::error_code ec;
   const fs::path given = PathFromUtf8(path);

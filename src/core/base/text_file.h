@@ -23,6 +23,10 @@ inline constexpr std::size_t kMaxReadFileBytes = 256u << 20;
 std::optional<std::string> ReadFileBytes(const std::string& path,
                                          std::size_t maxBytes = kMaxReadFileBytes);
 
+// True when the file at `path` is a regular file larger than `maxBytes`:
+// what ReadFileBytes refuses for its size, so that the caller can say so.
+bool FileLargerThan(const std::string& path, std::size_t maxBytes);
+
 // Writes `bytes` as the new contents of the file at `path` (UTF-8), through a
 // temporary file in the same folder that replaces the old file at the end.
 // False when anything fails; the old file, if any, is then left as it was and

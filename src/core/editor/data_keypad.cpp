@@ -38,6 +38,8 @@ void DataKeypad::DataAcceptButton_KeyPress(char KeyAscii) {
 }
 
 void DataKeypad::DataAcceptButton_Click() {
+  // On a full table the byte stays keyed and the row as it was.
+  if (w_.NoRoomForLine()) return;
   const int row = w_.CursorRow;
   w_.Table1.SetText(row, kMnemonicColumn, "DFB");
   w_.Table1.SetText(row, kOpcodeColumn, DataLabel.text);

@@ -97,7 +97,7 @@ void EditClipboard::DeleteSelection() {
     w_.StringTable.RemoveRows(first, n);
     // The table keeps rows below the cursor: the rows the selection left.
     if (first >= w_.Table1.Rows()) {
-      w_.Table1.SetRows(w_.Table1.Rows() + kRowsBeyond);
+      w_.Table1.SetRows(GrownWithinRoom(w_.Table1.Rows(), w_.Table1.Rows() + kRowsBeyond));
       w_.StringTable.SetRows(w_.Table1.Rows());
     }
   }
@@ -111,17 +111,16 @@ void EditClipboard::DeleteSelection() {
 
 void EditClipboard::PasteEdit_Click() {
   if (!IsIdle(w_.EntryState) || w_.EditTable.Rows() == 0) return;
-  w_.TipsLabel.text = "Pasting . . .";
-  // Nothing goes above the first origin.
-  const int at = std::max(w_.CursorRow, 1);
   const int k = w_.EditTable.Rows();
-  // A program larger than the table's room could be saved but never opened
-  // again: the paste is refused whole.
-  if (w_.Table1.Rows() + k + kRowsBeyond > kMaxProgramRows) {
-    w_.host.MsgBox(kProgramFullText, kMsgCritical);
+  // Rows past the table's room could be saved but never opened again: the
+  // paste is refused whole.
+  if (w_.NoRoomFor(k)) {
     w_.ControlTransfer(w_.IdleState());
     return;
   }
+  w_.TipsLabel.text = "Pasting . . .";
+  // Nothing goes above the first origin.
+  const int at = std::max(w_.CursorRow, 1);
   // The names first: a rename changes the clipboard itself, so that a second
   // paste of it uses the new name, which then matches.
   PasteContext paste;

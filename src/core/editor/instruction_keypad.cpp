@@ -17,6 +17,9 @@ void InstructionKeypad::InstructionStatus(bool Status) { InstructionBox.visible 
 void InstructionKeypad::INST_Click(int Index) {
   if (Index < 0 || Index >= kInstructionKeyCount) return;
   if (!IsIdle(w_.EntryState)) return;
+  // A line that would need a new row below it on a full table is refused
+  // before the row is touched, so no half-keyed line is left behind.
+  if (w_.NoRoomForLine()) return;
   w_.ProgramChanged = true;
 
   // Keep the row as it was for Esc, then clear it and its operand name. A

@@ -10,10 +10,12 @@ void ProgrammingPanel::DisplayOpcode(int CurrentRow) {
   Table1.SetText(CurrentRow, kOpcodeColumn, Hex2(CurrentOpcode));
 }
 
+bool ProgrammingPanel::LineAddsRow() const {
+  return CursorRow == Table1.Rows() - 1 || IsOriginRow(CursorRow + 1) || InsertMode();
+}
+
 void ProgrammingPanel::AdvanceAfterLine() {
-  if (CursorRow == Table1.Rows() - 1 || IsOriginRow(CursorRow + 1) || InsertMode()) {
-    InsertLine(CursorRow + 1, 1);
-  }
+  if (LineAddsRow()) InsertLine(CursorRow + 1, 1);
   NextLine(CursorRow + 1);
 }
 

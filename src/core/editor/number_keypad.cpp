@@ -117,6 +117,14 @@ void NumberKeypad::AcceptNewOrigin() {
       w_.MsgBoxAnswer = std::to_string(w_.host.MsgBox(kOriginUsed, kMsgCritical));
       return;
     }
+    // The origin's row goes in after the rows AddRows keeps below the used
+    // ones; on a full table the entry ends with nothing added.
+    const int rows = w_.Table1.Rows();
+    if (w_.NoRoomFor(RowsAfterAddRows(rows, w_.UsedRowCount + 3) - rows + 1)) {
+      NumberStatus(false);
+      w_.ControlTransfer(w_.IdleState());
+      return;
+    }
     w_.UsedRowCount += 3;
     w_.AddRows(w_.UsedRowCount);
     w_.OriginList.push_back(address);

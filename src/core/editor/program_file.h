@@ -68,6 +68,7 @@ enum class ProgramFileFault {
   TooLarge,            // the counts ask for far more memory than the file's size
   TooManyRows,         // more rows than the program table holds
   BadName,             // a label or variable name that breaks the name rule
+  BadValue,            // an equivalent or origin address the program never writes
 };
 
 // A short English description of a fault, for tests and diagnostics.
@@ -85,7 +86,8 @@ struct ProgramFileReadResult {
 // count is checked before anything is reserved for it, and a file that counts
 // more rows than the program table holds (kMaxProgramRows), more entries than
 // its remaining text can hold, or more than its size allows (TooLarge) is
-// refused. Every label and variable name must follow the name rule.
+// refused. Every label and variable name must follow the name rule, and
+// every equivalent and origin address must have a form the program writes.
 ProgramFileReadResult ReadProgramFile(std::string_view bytes);
 
 // Writes the text of a program file. Texts are written as they are (UTF-8),

@@ -146,7 +146,7 @@ class ProgramFileParser {
     int rows = 0;
     if (auto f = Count(rows); f != ProgramFileFault::None) return f;
     // The counts are checked before anything is reserved for them.
-    if (rows > kMaxProgramRows) return ProgramFileFault::TooManyRows;
+    if (!FitsProgramTable(rows)) return ProgramFileFault::TooManyRows;
     if (!Take(static_cast<size_t>(rows), kRowMemory)) return ProgramFileFault::TooLarge;
     if (static_cast<size_t>(rows) > items_.Remaining() / kMinRowBytes) {
       return ProgramFileFault::Truncated;
@@ -157,13 +157,20 @@ class ProgramFileParser {
       for (std::string& cell : record) {
         if (auto f = Text(cell); f != ProgramFileFault::None) return f;
       }
+      if (record[kLabelColumn] == kOriginText && !IsOriginAddress(record[kAddressColumn])) {
+        return ProgramFileFault::BadValue;
+      }
     }
-    if (content.rows.empty() || content.rows[0][0] != "Origin") return ProgramFileFault::NoOriginRow;
+    if (content.rows.empty() || content.rows[0][0] != kOriginText) {
+      return ProgramFileFault::NoOriginRow;
+    }
 
     if (auto f = items_.Next(item); f != ProgramFileFault::None) return f;
     if (item != kEot) return ProgramFileFault::MissingEot;
-    if (auto f = Strings(content.labels); f != ProgramFileFault::None) return f;
-    if (auto f = Strings(content.variables); f != ProgramFileFault::None) return f;
+    if (auto f = Strings(content.labels, IsLabelEquivalent); f != ProgramFileFault::None) return f;
+    if (auto f = Strings(content.variables, IsVariableEquivalent); f != ProgramFileFault::None) {
+      return f;
+    }
     if (auto f = items_.Next(item); f != ProgramFileFault::None) return f;
     if (item != kEof) return ProgramFileFault::MissingEof;
     // Whatever follows "EOF" is not read.
@@ -200,8 +207,9 @@ class ProgramFileParser {
   }
 
   // A count, then that many name and equivalent pairs. A name that breaks
-  // the name rule (no panel lets one in) marks a damaged file.
-  ProgramFileFault Strings(std::vector<StringEntry>& list) {
+  // the name rule (no panel lets one in), or an equivalent of a form the
+  // program never writes, marks a damaged file.
+  ProgramFileFault Strings(std::vector<StringEntry>& list, bool (*isEquivalent)(std::string_view)) {
     int count = 0;
     if (auto f = Count(count); f != ProgramFileFault::None) return f;
     if (!Take(static_cast<size_t>(count), kNameMemory)) return ProgramFileFault::TooLarge;
@@ -214,6 +222,7 @@ class ProgramFileParser {
       if (auto f = Text(entry.first); f != ProgramFileFault::None) return f;
       if (!IsValidName(entry.first)) return ProgramFileFault::BadName;
       if (auto f = Text(entry.second); f != ProgramFileFault::None) return f;
+      if (!isEquivalent(entry.second)) return ProgramFileFault::BadValue;
     }
     return ProgramFileFault::None;
   }
@@ -274,6 +283,8 @@ const char* ProgramFileFaultText(ProgramFileFault fault) {
     case ProgramFileFault::TooLarge: return "the counts ask for more memory than the file may use";
     case ProgramFileFault::TooManyRows: return "more rows than the program table holds";
     case ProgramFileFault::BadName: return "a name breaks the name rule";
+    case ProgramFileFault::BadValue:
+      return "a value or address the program never writes";
   }
   return "unknown fault";
 }

@@ -1,7 +1,9 @@
 // Row primitives of the program table, the write mode and the new program.
+#include "editor/program_table.h"
+
 #include <algorithm>
 
-#include "editor/program_table.h"
+#include "base/hex_text.h"
 #include "editor/programming_panel.h"
 
 namespace parvix {
@@ -34,9 +36,28 @@ std::string OperandBytes16(std::string_view value) {
 
 std::string OperandBytes8(std::string_view value) { return "   " + ByteOf(value, 0); }
 
+int RowsAfterAddRows(int rows, int RowNumber) {
+  if (RowNumber < rows - kRowsBeyond) return rows;
+  return GrownWithinRoom(rows, std::max(RowNumber + kRowsBeyond, kMinimumRows));
+}
+
+bool IsOriginAddress(std::string_view address) {
+  // A record holds at most 255 bytes: its last lies at most FE past FFFF.
+  constexpr int kHighestByteAddress = 0xFFFF + 0xFE;
+  if (address.size() != 4 && address.size() != 5) return false;
+  const std::optional<int> value = ParseHex(address);
+  return value && *value <= kHighestByteAddress;
+}
+
+bool ProgrammingPanel::NoRoomFor(int Lines) {
+  if (FitsProgramTable(Table1.Rows() + Lines)) return false;
+  MsgBoxAnswer = std::to_string(host.MsgBox(kProgramFullText, kMsgCritical));
+  return true;
+}
+
 void ProgrammingPanel::AddRows(int RowNumber) {
-  if (RowNumber < Table1.Rows() - kRowsBeyond) return;
-  const int rows = std::max(RowNumber + kRowsBeyond, kMinimumRows);
+  const int rows = RowsAfterAddRows(Table1.Rows(), RowNumber);
+  if (rows == Table1.Rows()) return;
   Table1.SetRows(rows);
   StringTable.SetRows(rows);
 }
@@ -53,7 +74,16 @@ void ProgrammingPanel::NextLine(int NextRow) {
   if (CursorRow >= Table1.Rows()) CursorRow = Table1.Rows() - 1;
   Table1.SetColors(CursorRow, kMnemonicColumn, kGridBackColor, kGridForeColor);
   if (NextRow >= UsedRowCount) AddRows(NextRow);
-  if (IsOriginRow(NextRow)) InsertLine(NextRow, 1);
+  if (IsOriginRow(NextRow)) {
+    // The cursor gets a blank row of its own before the origin. A full table
+    // has no room for it: the cursor goes to the first line below instead.
+    if (FitsProgramTable(Table1.Rows() + 1)) {
+      InsertLine(NextRow, 1);
+    } else {
+      while (NextRow + 1 < Table1.Rows() && IsOriginRow(NextRow)) ++NextRow;
+      while (NextRow > 1 && IsOriginRow(NextRow)) --NextRow;
+    }
+  }
   CursorRow = NextRow;
   Table1.row = NextRow;
   Table1.col = kMnemonicColumn;
@@ -90,8 +120,12 @@ void ProgrammingPanel::SetWriteMode(bool insert) {
 }
 
 void ProgrammingPanel::WriteMode_Click() {
-  SetWriteMode(!InsertMode());
-  if (InsertMode() && IsIdle(EntryState)) {
+  // Insert mode puts rows in: at once in the idle states, else below the
+  // line being keyed. A full table has no room for them.
+  const bool insert = !InsertMode();
+  if (insert && NoRoomFor(1)) return;
+  SetWriteMode(insert);
+  if (insert && IsIdle(EntryState)) {
     InsertLine(CursorRow, 1);
     NextLine(CursorRow - 1);
   }

@@ -1,11 +1,12 @@
-// The program table: its columns, what its Label and Opcode cells hold, and
-// its size (the empty rows it keeps below the row being written, and the most
-// rows a program brings into it). The row primitives themselves (AddRows,
+// The program table: its columns, what its Label, Addr. and Opcode cells hold,
+// and its size (the empty rows it keeps below the row being written, and its
+// room, the most rows it holds). The row primitives themselves (AddRows,
 // InsertLine, NextLine, ...) are members of ProgrammingPanel in
 // program_table.cpp; the program file reader refuses a file that counts more
 // rows than the table holds.
 #pragma once
 
+#include <algorithm>
 #include <string>
 #include <string_view>
 
@@ -70,15 +71,32 @@ std::string OperandBytes8(std::string_view value);
 // The table keeps this many rows below the row being written.
 inline constexpr int kRowsBeyond = 10;
 
-// The last row index a program may use: the table's room.
-inline constexpr int kLastNewRow = 70000;
+// The table's room: the most rows it holds, and the most a program file may
+// count for Open to read it. Every command that adds rows stops here, so
+// that whatever the program can save it can open again. It is the table of
+// the largest program a disassembly builds: rows 0 to 70000, and the empty
+// rows kept below them.
+inline constexpr int kMaxProgramRows = 70001 + kRowsBeyond;
+constexpr bool FitsProgramTable(int rows) { return rows <= kMaxProgramRows; }
 
-// The most rows of a program: rows 0 to kLastNewRow, the last row a program
-// may use, and the empty rows kept below it.
-inline constexpr int kMaxProgramRows = kLastNewRow + 1 + kRowsBeyond;
+// Told when a command would take the table past its room.
+inline const std::string kProgramFullText =
+    "The program table cannot hold more than " + std::to_string(kMaxProgramRows) + " rows.";
 
-// Told when a paste would take the program past that room.
-inline constexpr const char* kProgramFullText =
-    "The program cannot hold more than 70000 rows. Nothing was pasted.";
+// The row count of a table of `rows` rows grown towards `wanted`: it stops
+// at the room, so a full table keeps fewer empty rows below the cursor.
+constexpr int GrownWithinRoom(int rows, int wanted) {
+  return std::max(rows, std::min(wanted, kMaxProgramRows));
+}
+
+// What AddRows makes of a table of `rows` rows when the row to be written is
+// RowNumber: ten rows beyond it when it lies within the last ten, never fewer
+// than 32, and never past the room.
+int RowsAfterAddRows(int rows, int RowNumber);
+
+// The address in an origin row: four hex digits, or five for the few
+// addresses past FFFF that a record running over the top of memory gives
+// its bytes in a disassembly.
+bool IsOriginAddress(std::string_view address);
 
 }  // namespace parvix

@@ -172,6 +172,9 @@ class ProgrammingPanel {
 
   // ---- Program table (program_table.cpp) -------------------------------------------
   void AddRows(int RowNumber);
+  // The table's room: true, after telling the user, when `Lines` more rows
+  // would take the table past it. The command then stops, changing nothing.
+  bool NoRoomFor(int Lines);
   void InsertLine(int StartRow, int Lines);
   void NextLine(int NextRow);
   // A program that has just replaced the old one (New, Open, a disassembly)
@@ -204,6 +207,11 @@ class ProgrammingPanel {
   // Moves the cursor below a finished line. A new empty row is inserted
   // first on the table's last row, before an origin row, and in Insert mode.
   void AdvanceAfterLine();
+  // True when the line on the cursor row, once finished, gets that new row.
+  bool LineAddsRow() const;
+  // True, after telling the user, when that row would not fit the table: a
+  // line is refused before it is begun.
+  bool NoRoomForLine() { return NoRoomFor(LineAddsRow() ? 1 : 0); }
   void ApplyDefaultComment(int CurrentRow);
   // The mouse over the window's free area: the keypads' hover tips go.
   void Form_MouseMove();

@@ -193,11 +193,10 @@ void ProgrammingPanel::Table1_MouseUp(int selectionEndRow) {
   // below the first, and in Insert mode an empty row is put in there first.
   SelectionStartRow = SelectionEndRow = CursorRow;
   const int r = Table1.row;
-  if (r == Table1.Rows() - 1) {
-    InsertLine(r, 1);
-  } else if (r != 0 && (IsOriginRow(r) || InsertMode())) {
-    InsertLine(r, 1);
-  }
+  const bool insert = r == Table1.Rows() - 1 || (r != 0 && (IsOriginRow(r) || InsertMode()));
+  // A full table has no room for that row: the cursor stays where it was.
+  if (insert && NoRoomFor(1)) return;
+  if (insert) InsertLine(r, 1);
   NextLine(r == 0 ? 1 : r);
 }
 

@@ -74,7 +74,8 @@ MarkingCheck CheckMarking(const Grid& dataTable) {
       p.OriginList.push_back({dataTable.Text(k, kByteAddressColumn), row});
       row += 1;
     }
-    if (row > kLastNewRow) return fail(MarkingFault::TooManyRows, k);
+    // The row and the empty rows the table keeps below the last one.
+    if (!FitsProgramTable(row + 1 + kRowsBeyond)) return fail(MarkingFault::TooManyRows, k);
     p.CodeBuffer.resize(static_cast<size_t>(row) + 1);
     p.MnemonicFlags.resize(static_cast<size_t>(row) + 1, false);
     auto& bytes = p.CodeBuffer[static_cast<size_t>(row)];

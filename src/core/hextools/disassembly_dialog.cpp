@@ -128,8 +128,8 @@ void DataDialog::CheckTimer_Timer() {
       CheckFailed("No byte is marked as Mnemonic or Data Byte" + kCheckTail);
       return;
     case MarkingFault::TooManyRows:
-      CheckFailed("The marked bytes from address " + address +
-                  " on do not fit into one program" + kCheckTail);
+      CheckFailed(kProgramFullText + " The marked bytes from address " + address +
+                  " on do not fit" + kCheckTail);
       return;
   }
   program_ = std::move(check.program);

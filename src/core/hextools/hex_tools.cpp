@@ -87,6 +87,13 @@ HexTools::LoadOutcome HexTools::LoadHex() {
   w_.TipsLabel.text = "Reading Hex file . . .";
   HexList.clear();
 
+  if (FileLargerThan(HexFilePath, kMaxHexFileBytes)) {
+    w_.MsgBoxAnswer = std::to_string(
+        w_.host.MsgBox("Unable to open " + HexFileTitle +
+                           ". The file is larger than any hex file of the 64 KiB memory.",
+                       kMsgCritical));
+    return LoadOutcome::Unreadable;
+  }
   HexReadResult read;
   if (std::optional<std::string> bytes = ReadFileBytes(HexFilePath, kMaxHexFileBytes)) {
     read = ReadHexFileText(*bytes);

@@ -8,6 +8,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "base/grid.h"
@@ -26,11 +27,18 @@ inline constexpr int kHexDialogFlags = 0x1806;
 // so that the Disassemble and Download dialogs list the file and the
 // overwrite question sees the name that is written.
 FileDialogRequest HexSaveDialog(std::string fileName);
-// The largest hex file Disassemble and Download read. A file of the whole
-// 64 KiB address space is under 200 KiB; a bigger one cannot be a program for
-// the trainer, and its bytes would fill the disassembly dialog's table with
+// The largest hex file of the whole 64 KiB address space: a data record of
+// one byte for every address, each line quoted and ended by CR LF, as this
+// program writes them, then the end record.
+inline constexpr std::size_t kWholeMemoryHexBytes =
+    0x10000 * std::string_view("\":0100000000FF\"\r\n").size() +
+    std::string_view("\":00000001FF\"\r\n").size();
+// The largest hex file Disassemble and Download read: that file, with room
+// for what other tools add around the records (a byte-order mark, address
+// and start records, blank lines). A bigger file cannot be a program for the
+// trainer, and its bytes would fill the disassembly dialog's table with
 // millions of rows.
-inline constexpr std::size_t kMaxHexFileBytes = 1u << 20;
+inline constexpr std::size_t kMaxHexFileBytes = kWholeMemoryHexBytes + 4096;
 
 class HexTools {
  public:

@@ -22,6 +22,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include "base/hex_text.h"
+
 namespace parvix {
 
 inline const std::string UnassignedLabelEqt = "XXXX";
@@ -35,6 +37,16 @@ inline bool IsValidName(std::string_view name) {
     if (!((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9'))) return false;
   }
   return true;
+}
+
+// The equivalents the program keeps: a label's four hex digits or "XXXX", a
+// variable's two or "XX". Digits of either case: older versions took them
+// from a disassembled hex file as they stood in it.
+inline bool IsLabelEquivalent(std::string_view eqt) {
+  return eqt == UnassignedLabelEqt || IsHexDigits(eqt, 4);
+}
+inline bool IsVariableEquivalent(std::string_view eqt) {
+  return eqt == UnassignedXXEqt || IsHexDigits(eqt, 2);
 }
 
 // Names the system makes up itself: "a" & n for labels, "v" & n for variables.

@@ -1,6 +1,7 @@
 // The main window's wiring through the real widgets, headless: start-up,
 // menus, keys and Esc reach the core, and the views show the core's state.
 #include <QAction>
+#include <QFile>
 #include <QHelpEvent>
 #include <QLabel>
 #include <QMenu>
@@ -8,10 +9,11 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTableView>
+#include <QTest>
 #include <QTextDocument>
 #include <QToolTip>
 #include <QWindow>
-#include <QTest>
+#include <algorithm>
 #include <cstdlib>
 
 #include "support/shell_fixture.h"
@@ -21,6 +23,31 @@ namespace parvix::ui {
 
 class MainWindowTest : public QObject, public ShellFixture {
   Q_OBJECT
+
+ private:
+  // Appends one line per item of `actions` in the form of menu_bar.txt: the
+  // caption (with " >" for a submenu below the menu bar; a menu's items
+  // follow one level deeper), then, tab-separated, the shortcut, the check
+  // mark, "greyed" and "hidden"; "---" for a separator.
+  static void DescribeMenu(const QList<QAction*>& actions, int depth, QStringList& lines) {
+    const QString indent(2 * depth, ' ');
+    for (QAction* action : actions) {
+      if (action->isSeparator()) {
+        lines << indent + "---";
+        continue;
+      }
+      const bool submenu = action->menu() != nullptr && depth > 0;
+      QStringList fields{indent + action->text() + (submenu ? " >" : "")};
+      if (!action->shortcuts().isEmpty()) {
+        fields << QKeySequence::listToString(action->shortcuts(), QKeySequence::PortableText);
+      }
+      if (action->isCheckable()) fields << (action->isChecked() ? "checked" : "unchecked");
+      if (!action->isEnabled()) fields << "greyed";
+      if (!action->isVisible()) fields << "hidden";
+      lines << fields.join('\t');
+      if (action->menu() != nullptr) DescribeMenu(action->menu()->actions(), depth + 1, lines);
+    }
+  }
 
  private slots:
   void init() {
@@ -91,6 +118,37 @@ class MainWindowTest : public QObject, public ShellFixture {
     QCOMPARE(m().EntryState, ProgramState);
     QVERIFY(window().action("OpenFile")->isEnabled());
     QVERIFY(!find<QWidget>("NumberBox")->isVisible());
+  }
+
+  // The menu bar the user meets, walked item by item, against the hand-written
+  // menu_bar.txt: a caption, access key, shortcut, check mark or greyed item
+  // that changes, or an item or separator that moves, comes or goes, fails
+  // here with the first line that differs.
+  void menuBarMatchesItsReference() {
+    QFile file(QFINDTESTDATA("menu_bar.txt"));
+    QVERIFY2(file.open(QIODevice::ReadOnly | QIODevice::Text), "menu_bar.txt not found");
+    QStringList expected;
+    QList<int> fileLines;  // where each expected line stands in the file
+    const QStringList read = QString::fromUtf8(file.readAll()).split('\n');
+    for (int i = 0; i < read.size(); ++i) {
+      if (read[i].isEmpty() || read[i].startsWith('#')) continue;
+      expected << read[i];
+      fileLines << i + 1;
+    }
+    QStringList built;
+    DescribeMenu(window().menuBar()->actions(), 0, built);
+
+    const auto shown = [](const QStringList& lines, int i) {
+      return i < lines.size() ? QString(lines[i]).replace('\t', " | ") : QString("(nothing)");
+    };
+    for (int i = 0; i < std::max(expected.size(), built.size()); ++i) {
+      if (i < expected.size() && i < built.size() && expected[i] == built[i]) continue;
+      const int fileLine = i < fileLines.size() ? fileLines[i] : read.size();
+      QFAIL(qPrintable(QString("menu_bar.txt line %1 reads\n    %2\nbut the menu bar has\n    "
+                               "%3\nThe menu bar as built:\n%4")
+                           .arg(fileLine)
+                           .arg(shown(expected, i), shown(built, i), built.join('\n'))));
+    }
   }
 
   void entryModeShortcutSwitchesKeypads() {

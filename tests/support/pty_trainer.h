@@ -15,6 +15,8 @@
 #include <string>
 #include <string_view>
 
+#include "support/kept_process.h"
+
 namespace parvix::testing {
 
 // Whether the trainer's side, run with std::async, has finished.
@@ -25,11 +27,12 @@ bool Ready(const std::future<T>& f) {
 
 class PtyTrainer {
  public:
-  // Starts socat and opens the trainer's end; check ok() (and error()).
+  // Starts socat, which ends with the test program however it ends, and opens the
+  // trainer's end; check ok() (and error()).
   PtyTrainer() {
-    socat_.start("socat", {"pty,raw,echo=0,link=" + programPath(),
-                           "pty,raw,echo=0,link=" + trainerPath()});
-    if (!socat_.waitForStarted(5000)) {
+    if (!StartKept(
+            socat_, "socat",
+            {"pty,raw,echo=0,link=" + programPath(), "pty,raw,echo=0,link=" + trainerPath()})) {
       error_ = "socat did not start (tools/setup.sh test installs it)";
       return;
     }
@@ -42,8 +45,7 @@ class PtyTrainer {
   }
   ~PtyTrainer() {
     if (fd_ >= 0) ::close(fd_);
-    socat_.kill();
-    socat_.waitForFinished(1000);
+    StopKept(socat_);
   }
 
   bool ok() const { return fd_ >= 0; }
@@ -68,8 +70,7 @@ class PtyTrainer {
   void Leave() {
     if (fd_ >= 0) ::close(fd_);
     fd_ = -1;
-    socat_.kill();
-    socat_.waitForFinished(1000);
+    StopKept(socat_);
   }
   // Sends `text` in pieces of `piece` bytes with `pauseMs` between them.
   bool Send(std::string_view text, size_t piece = 4096, int pauseMs = 0) {

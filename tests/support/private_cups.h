@@ -17,11 +17,14 @@
 #include <QTemporaryDir>
 #include <QThread>
 
+#include "support/kept_process.h"
+
 namespace parvix::testing {
 
 class PrivateCups {
  public:
-  // Starts cupsd; check ok() (and error()).
+  // Starts cupsd, which ends with the test program however it ends, and so do
+  // the backends and filters it runs; check ok() (and error()).
   PrivateCups() {
     const QString root = folder_.path();
     for (const char* sub : {"spool", "cache", "state", "tmp", "log", "ppd", "jobs", "bin/backend"})
@@ -52,9 +55,8 @@ class PrivateCups {
     QFile::setPermissions(path("bin/backend/capture"),
                           QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     cupsd_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    cupsd_.start("/usr/sbin/cupsd",
-                 {"-f", "-c", path("cupsd.conf"), "-s", path("cups-files.conf")});
-    if (!cupsd_.waitForStarted(5000)) {
+    if (!StartKept(cupsd_, "/usr/sbin/cupsd",
+                   {"-f", "-c", path("cupsd.conf"), "-s", path("cups-files.conf")})) {
       error_ = "cupsd did not start (tools/setup.sh test installs cups-daemon)";
       return;
     }
@@ -71,9 +73,7 @@ class PrivateCups {
     ok_ = true;
   }
   ~PrivateCups() {
-    cupsd_.terminate();
-    if (!cupsd_.waitForFinished(3000)) cupsd_.kill();
-    cupsd_.waitForFinished(1000);
+    StopKept(cupsd_);
     qunsetenv("CUPS_SERVER");
     qunsetenv("CUPS_SERVERROOT");
     cupsSetServer(nullptr);

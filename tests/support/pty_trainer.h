@@ -21,6 +21,8 @@
 #include <string>
 #include <string_view>
 
+#include "support/kept_process.h"
+
 namespace parvix::testing {
 
 // Whether the trainer's side, run with std::async, has finished.
@@ -33,7 +35,8 @@ class PtyTrainer {
  public:
   enum class Link { SocatPair, OnePty };
 
-  // Sets up the link and opens the trainer's end; check ok() (and error()).
+  // Sets up the link and opens the trainer's end; check ok() (and error()). The socat
+  // pair's socat ends with the test program however it ends.
   explicit PtyTrainer(Link link = Link::SocatPair) {
     if (link == Link::OnePty) {
       fd_ = ::posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK);
@@ -45,9 +48,9 @@ class PtyTrainer {
       }
       return;
     }
-    socat_.start("socat", {"pty,raw,echo=0,link=" + programPath(),
-                           "pty,raw,echo=0,link=" + trainerPath()});
-    if (!socat_.waitForStarted(5000)) {
+    if (!StartKept(
+            socat_, "socat",
+            {"pty,raw,echo=0,link=" + programPath(), "pty,raw,echo=0,link=" + trainerPath()})) {
       error_ = "socat did not start (tools/setup.sh test installs it)";
       return;
     }
@@ -60,8 +63,7 @@ class PtyTrainer {
   }
   ~PtyTrainer() {
     if (fd_ >= 0) ::close(fd_);
-    socat_.kill();
-    socat_.waitForFinished(1000);
+    StopKept(socat_);
   }
 
   bool ok() const { return fd_ >= 0; }
@@ -100,8 +102,7 @@ class PtyTrainer {
   void Leave() {
     if (fd_ >= 0) ::close(fd_);
     fd_ = -1;
-    socat_.kill();
-    socat_.waitForFinished(1000);
+    StopKept(socat_);
   }
   // Sends `text` in pieces of `piece` bytes with `pauseMs` between them.
   bool Send(std::string_view text, size_t piece = 4096, int pauseMs = 0) {

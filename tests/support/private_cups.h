@@ -16,6 +16,8 @@
 #include <QTemporaryDir>
 #include <QThread>
 
+#include "support/child_process.h"
+
 namespace parvix::testing {
 
 class PrivateCups {
@@ -49,6 +51,7 @@ class PrivateCups {
     QFile::setPermissions(path("bin/backend/capture"),
                           QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     cupsd_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    EndWithTheTest(cupsd_);
     cupsd_.start("/usr/sbin/cupsd",
                  {"-f", "-c", path("cupsd.conf"), "-s", path("cups-files.conf")});
     if (!cupsd_.waitForStarted(5000)) {

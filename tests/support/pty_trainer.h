@@ -15,6 +15,8 @@
 #include <string>
 #include <string_view>
 
+#include "support/child_process.h"
+
 namespace parvix::testing {
 
 // Whether the trainer's side, run with std::async, has finished.
@@ -27,6 +29,7 @@ class PtyTrainer {
  public:
   // Starts socat and opens the trainer's end; check ok() (and error()).
   PtyTrainer() {
+    EndWithTheTest(socat_);
     socat_.start("socat", {"pty,raw,echo=0,link=" + programPath(),
                            "pty,raw,echo=0,link=" + trainerPath()});
     if (!socat_.waitForStarted(5000)) {

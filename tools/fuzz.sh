@@ -4,14 +4,14 @@
 # bounded time from its seed corpus in fuzz/corpus/<name>/ (with the
 # dictionary fuzz/<name>.dict when there is one). Any crash, sanitizer report,
 # timeout or memory blow-up fails the script; the input that caused it is kept
-# in build-fuzz/artifacts/.
+# in build-fuzz/artifacts/. PARVIX_WERROR=ON makes compiler warnings errors.
 # Usage: tools/fuzz.sh [seconds per target]   (default 30)
 set -eu
 cd "$(dirname "$0")/.."
 seconds="${1:-${FUZZ_SECONDS:-30}}"
 
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DPARVIX_FUZZ=ON -DPARVIX_TESTS=OFF >/dev/null
+  -DPARVIX_FUZZ=ON -DPARVIX_TESTS=OFF -DPARVIX_WERROR="${PARVIX_WERROR:-OFF}" >/dev/null
 cmake --build build-fuzz -j "$(nproc)"
 
 mkdir -p build-fuzz/artifacts

@@ -174,7 +174,11 @@ TEST_F(DisassemblyTest, TheCheckRefusesBadMarkingsWithTheirMessage) {
 }
 
 TEST_F(DisassemblyTest, GapsOpenOriginsJumpsShareLabelsAndOutsideTargetsStayUnplaced) {
-  struct Case { Records records; int unwantedRow; Texts rows, variables, labels, placed; };
+  struct Case {
+    Records records;
+    int unwantedRow;
+    Texts rows, variables{}, labels{}, placed{};
+  };
   const Case cases[] = {
       // An unwanted byte; records that follow on, then one lower down.
       {{{0x8000, {0x00, 0xFF, 0x00}}},
@@ -206,8 +210,11 @@ TEST_F(DisassemblyTest, GapsOpenOriginsJumpsShareLabelsAndOutsideTargetsStayUnpl
     if (c.unwantedRow) Drag(kUnwanted, c.unwantedRow, c.unwantedRow);
     Build();
     EXPECT_EQ(Rows(), c.rows);
-    for (int r = 0; r < w.UsedRowCount; ++r)
-      if (w.IsOriginRow(r)) EXPECT_EQ(w.Table1.BackColor(r, kLabelColumn), kOriginGrey) << r;
+    for (int r = 0; r < w.UsedRowCount; ++r) {
+      if (w.IsOriginRow(r)) {
+        EXPECT_EQ(w.Table1.BackColor(r, kLabelColumn), kOriginGrey) << r;
+      }
+    }
     EXPECT_EQ(w.Symbols.XXEqtList, c.variables);
     EXPECT_EQ(w.Symbols.LabelEqtList, c.labels);
     EXPECT_EQ(w.Symbols.LabelPlacedList, c.placed);

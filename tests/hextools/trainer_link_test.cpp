@@ -66,10 +66,14 @@ TEST_F(TrainerLinkTest, DownloadSendsTheRecordsBackToBackOrTellsWhyNotAndClosesT
     setup();
     const bool ok = sent == kRecord + kEndRecord;
     StartDownload();
-    if (ok) EXPECT_EQ(w.TipsLabel.text, "Downloading . . .");
+    if (ok) {
+      EXPECT_EQ(w.TipsLabel.text, "Downloading . . .");
+    }
     Fire(TimerId::DownloadTimer);
     EXPECT_EQ(host.LastBox(), box);
-    if (!ok) EXPECT_EQ(host.boxes.back().style, kMsgCritical);
+    if (!ok) {
+      EXPECT_EQ(host.boxes.back().style, kMsgCritical);
+    }
     EXPECT_EQ(port.sent, sent);
     EXPECT_EQ(w.EntryState, ProgramState);
     EXPECT_EQ(port.IsOpen() && port.dtr && port.rts, ok);

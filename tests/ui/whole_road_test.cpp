@@ -145,7 +145,11 @@ class WholeRoadTest : public QObject, public ShellFixture {
     for (const char* k : {"NUM(8)", "NUM(2)", "NUM(0)", "NUM(0)", "NumberAcceptButton"}) click(k);
     ClickCell(window().table(), 1, kMnemonicColumn);
     // Each key, its register, and a new name typed into the label or variable (XX) panel.
-    struct Entry { const char* caption; int reg = -1; QString panel, name; };
+    struct Entry {
+      const char* caption;
+      int reg = -1;
+      QString panel{}, name{};
+    };
     for (const Entry& e : {Entry{"MVI", 1, "XX", "count"},
                            {"XRA", 7},
                            {"CALL", -1, "Label", "addc"},

@@ -270,9 +270,10 @@ bool DisassemblyDialog::eventFilter(QObject* watched, QEvent* event) {
     keyExtends_ = modifiers & Qt::ShiftModifier;
   }
   if (watched != table_->viewport()) return QDialog::eventFilter(watched, event);
-  auto* mouse = static_cast<QMouseEvent*>(event);
+  // The viewport sees every kind of event; only the mouse cases are mouse events.
   switch (event->type()) {
     case QEvent::MouseButtonPress: {
+      const auto* mouse = static_cast<QMouseEvent*>(event);
       if (mouse->button() != Qt::LeftButton) break;
       const QModelIndex index = table_->indexAt(mouse->position().toPoint());
       if (!index.isValid()) break;
@@ -287,12 +288,15 @@ bool DisassemblyDialog::eventFilter(QObject* watched, QEvent* event) {
       table_->setAutoScroll(false);
       break;
     }
-    case QEvent::MouseMove:
+    case QEvent::MouseMove: {
+      const auto* mouse = static_cast<QMouseEvent*>(event);
       if (dragging_ && !sendingDragMove_ && (mouse->buttons() & Qt::LeftButton)) {
         dragMoved(mouse->position().toPoint());
       }
       break;
+    }
     case QEvent::MouseButtonRelease: {
+      const auto* mouse = static_cast<QMouseEvent*>(event);
       if (mouse->button() != Qt::LeftButton) break;
       dragging_ = false;
       dragScroll_->stop();

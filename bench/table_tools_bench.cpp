@@ -8,6 +8,7 @@
 
 #include "bench_support.h"
 #include "qt_bench_main.h"
+#include "support/grid_click.h"
 #include "ui/editor/grid_model.h"
 
 namespace parvix::bench {
@@ -35,13 +36,7 @@ struct ToolSession : StartedSession {
     w.NextLine(rows / 2);
   }
   // One click as the grid reports it.
-  void Click(int row, int col) {
-    const int oldRow = w.Table1.row, oldCol = w.Table1.col;
-    w.Table1_MouseDown(row, col);
-    w.Table1_LeaveCell(oldRow, oldCol);
-    w.Table1_MouseUp(row);
-    w.Table1_Click(row, col);
-  }
+  void Click(int row, int col) { parvix::testing::ClickAsTheGrid(w, row, col); }
 };
 
 // Rows, and labels as many as variables.

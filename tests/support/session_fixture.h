@@ -6,6 +6,7 @@
 
 #include "editor/startup.h"
 #include "support/fake_host.h"
+#include "support/grid_click.h"
 
 namespace parvix::testing {
 
@@ -42,13 +43,7 @@ class SessionTest : public ::testing::Test {
   }
   // One click on the program table as the grid reports it: press, leaving
   // the old current cell, release, click.
-  void Click(int row, int col) {
-    const int oldRow = w.Table1.row, oldCol = w.Table1.col;
-    w.Table1_MouseDown(row, col);
-    w.Table1_LeaveCell(oldRow, oldCol);
-    w.Table1_MouseUp(row);
-    w.Table1_Click(row, col);
-  }
+  void Click(int row, int col) { ClickAsTheGrid(w, row, col); }
 
   FakeHost host;
   Session session{host};

@@ -85,6 +85,7 @@ TEST_F(CommentToolTest, EveryChangedCommentMarksTheProgramChanged) {
        [&] { Type("mine"), p.CommentNextButton_Click(); },
        [&] { p.CommentCancelButton_Click(); }, true},
       {"only looked at, then Esc", [] {}, [&] { w.TableCancelButton_Click(); }, false},
+      {"typed, then Done", [&] { Type("mine"); }, [&] { p.CommentDoneButton_Click(); }, true},
       {"typed, then Ignore", [&] { Type("mine"); }, [&] { p.CommentCancelButton_Click(); }, false},
       {"only stepped through with Next, then Done", [&] { p.CommentNextButton_Click(); },
        [&] { p.CommentDoneButton_Click(); }, false},
@@ -103,24 +104,6 @@ TEST_F(CommentToolTest, EveryChangedCommentMarksTheProgramChanged) {
     ASSERT_TRUE(IsIdle(w.EntryState));
     EXPECT_EQ(w.ProgramChanged, c.changed);
   }
-}
-
-// Ignore puts back the comment and with it the program's unchanged state, so
-// New starts without a save question; a typed comment kept with Done makes
-// New ask.
-TEST_F(CommentToolTest, IgnoreAfterTypingLeavesNoSaveQuestionDoneDoes) {
-  auto editRow2 = [&](const std::function<void()>& leave) {
-    p.CommentsTool_Click();
-    w.Table1_Click(2, kCommentColumn);
-    Type("mine");
-    leave();
-    host.boxes.clear();
-    w.NewFile_Click();  // the question, if asked, is answered Cancel
-  };
-  editRow2([&] { p.CommentCancelButton_Click(); });
-  EXPECT_TRUE(host.boxes.empty()) << host.LastBox();
-  editRow2([&] { p.CommentDoneButton_Click(); });
-  EXPECT_EQ(host.LastBox(), "Save changes to Pgm1.zvt?");
 }
 
 // Esc takes the light-green mark off the row being edited, also when the grid
